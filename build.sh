@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Morvane's two commands:
+#   ./build.sh run    install what is missing, build, open the calculator
+#   ./build.sh test   install what is missing, build, run every test
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+
+# Everything the build, the tests and the app need, from Debian's packages.
+PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    libgtest-dev libbenchmark-dev
+    fonts-liberation
+)
+
+install_missing() {
+    local missing=()
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build build -DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCH=OFF
+    exec ./build/morvane
+    ;;
+test)
+    install_missing
+    build build
+    ctest --test-dir build --output-on-failure --timeout 300
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

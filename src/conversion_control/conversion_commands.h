@@ -1,0 +1,44 @@
+#pragma once
+
+// The two conversion commands on the four input texts, toolkit-free: the
+// widget feeds them the boxes' texts and shows what they leave behind.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// txtData(0..3): r, Ø (degrees), x, y. Text is what a box shows; Tag keeps the
+// value of the last conversion at full precision.
+struct InputBoxes
+{
+    std::array<std::string, 4> Text{"0", "0", "0", "0"};
+    std::array<std::string, 4> Tag{"0", "0", "0", "0"};
+};
+
+inline constexpr std::int16_t PolarToRectangular = 0;
+inline constexpr std::int16_t RectangularToPolar = 1;
+
+// Runs the source-reading and writing steps of a command (0: polar to
+// rectangular, anything else: rectangular to polar). An unreadable source text
+// throws modMath::ConversionError before anything changed; an arithmetic fault
+// throws modMath::ArithmeticError and leaves the steps before it done.
+void ConvertTexts(std::int16_t index, InputBoxes &boxes);
+
+// What the Result event carries, read back from the Tags.
+struct ResultRecord
+{
+    std::int16_t Index;
+    double Radius, Angle, X, Y;
+    std::string Quadrant;
+};
+
+[[nodiscard]] ResultRecord ReadResult(std::int16_t index, const InputBoxes &boxes);
+
+// "Quadrant I".."Quadrant IV"; points on an axis count as the quadrant whose
+// non-negative side they lie on.
+[[nodiscard]] std::string QuadrantName(double x, double y);
+
+// The key filter of the input boxes: whether the key with this character code
+// may be inserted into a box that currently holds text.
+[[nodiscard]] bool KeyAccepted(std::string_view text, char16_t code);

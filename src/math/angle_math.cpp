@@ -1,0 +1,125 @@
+// Degrees and radians, the polar and rectangular formulas and the whole-number
+// remainder. Every overflow, division by zero and invalid result is checked by
+// hand, because IEEE arithmetic in C++ does not trap.
+
+#include "math/mod_math.h"
+
+#include <cmath>
+#include <limits>
+
+namespace modMath {
+
+namespace {
+
+// The smallest magnitude that rounds to infinity in single precision: the
+// largest float plus half its last place (the tie goes to the even infinity).
+constexpr double kSingleOverflowThreshold = 0x1.ffffffp127;
+
+double checkedResult(double v, const char *what)
+{
+    if (std::isinf(v)) {
+        throw ArithmeticError(std::string("Overflow: ") + what + " is beyond the range of numbers");
+    }
+    if (std::isnan(v)) {
+        throw ArithmeticError(std::string("Invalid operation in ") + what);
+    }
+    return v;
+}
+
+// Whole number, halves to the even neighbour (the default rounding mode).
+double roundHalfEven(double v)
+{
+    return std::nearbyint(v);
+}
+
+} // namespace
+
+float ToSingle(double v)
+{
+    if (std::isnan(v)) {
+        throw ArithmeticError("Invalid operation: not a number");
+    }
+    if (std::fabs(v) >= kSingleOverflowThreshold) {
+        throw ArithmeticError("Overflow: the angle is beyond the single-precision range");
+    }
+    return static_cast<float>(v);
+}
+
+double GetPi()
+{
+    return 4.0 * std::atan(1.0);
+}
+
+double RadToDeg(double radians)
+{
+    const double x = ToSingle(radians);
+    return (x * 180.0) / GetPi();
+}
+
+double DegToRad(double degrees)
+{
+    const double x = ToSingle(degrees);
+    return (x * GetPi()) / 180.0;
+}
+
+double PolarToX(double r, double angle)
+{
+    return checkedResult(std::cos(DegToRad(angle)) * r, "x");
+}
+
+double PolarToY(double r, double angle)
+{
+    return checkedResult(std::sin(DegToRad(angle)) * r, "y");
+}
+
+double RectToRadius(double x, double y)
+{
+    // Exactly rounded squares: the result must not depend on how pow is built.
+    const double sum = checkedResult(x * x, "x squared") + checkedResult(y * y, "y squared");
+    return std::sqrt(checkedResult(sum, "x squared + y squared"));
+}
+
+double RectToAngle(double x, double y)
+{
+    const auto atnDegrees = [&] { return RadToDeg(std::atan(checkedResult(y / x, "y / x"))); };
+    if (x > 0 && y >= 0) {
+        return atnDegrees();
+    }
+    if (x == 0 && y > 0) {
+        return 90;
+    }
+    if (x < 0 && y >= 0) {
+        return atnDegrees() + 180;
+    }
+    if (x == 0 && y < 0) {
+        return 270;
+    }
+    if (x < 0 && y <= 0) {
+        return atnDegrees() + 180;
+    }
+    if (x > 0 && y <= 0) {
+        return atnDegrees() + 360;
+    }
+    return 0;
+}
+
+double RealMod(double a, double b)
+{
+    const double roundedA = roundHalfEven(a);
+    const double roundedB = roundHalfEven(b);
+    const double sign = roundedA > 0 ? 1.0 : (roundedA < 0 ? -1.0 : 0.0);
+    const double A = std::fabs(roundedA);
+    const double B = std::fabs(roundedB);
+    if (B == 0) {
+        throw ArithmeticError(A == 0 ? "Invalid operation: 0 divided by 0"
+                                     : "Division by zero in the remainder");
+    }
+    const double q = roundHalfEven(A / B);
+    double m = A - B * q;
+    if (m < 0) {
+        m += B;
+    }
+    return std::fabs(m) * sign;
+}
+
+} // namespace modMath

@@ -1,0 +1,317 @@
+// Number texts: the full-precision decimal text, reading typed and stored
+// texts, and fixed digits after the point with digit grouping.
+
+#include "math/decimal_digits.h"
+#include "math/mod_math.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace modMath {
+
+namespace detail {
+
+DecimalDigits ToDecimalDigits(double v)
+{
+    // "d.ddddddddddddddde-XXX" at most.
+    std::array<char, 32> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
+                                         std::chars_format::scientific, kSignificantDigits - 1);
+    (void)ec; // The buffer is large enough for every finite double.
+    DecimalDigits result;
+    const char *p = buffer.data();
+    if (*p == '-') {
+        result.Negative = true;
+        ++p;
+    }
+    result.Digits[0] = *p++;
+    ++p; // the point
+    for (int i = 1; i < kSignificantDigits; ++i) {
+        result.Digits[i] = *p++;
+    }
+    ++p; // 'e'
+    const bool negativeExponent = *p == '-';
+    ++p;
+    int exponent = 0;
+    std::from_chars(p, end, exponent);
+    result.Exponent = negativeExponent ? -exponent : exponent;
+    return result;
+}
+
+} // namespace detail
+
+namespace {
+
+using detail::DecimalDigits;
+using detail::kSignificantDigits;
+
+// Number of digits left once trailing zeros are removed (at least one).
+int significantLength(const DecimalDigits &d)
+{
+    int length = kSignificantDigits;
+    while (length > 1 && d.Digits[length - 1] == '0') {
+        --length;
+    }
+    return length;
+}
+
+void appendExponent(std::string &text, int exponent)
+{
+    text += 'E';
+    text += exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10) {
+        text += '0';
+    }
+    text += std::to_string(magnitude);
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+[[noreturn]] void throwUnreadable(std::string_view s)
+{
+    throw ConversionError("\"" + std::string(s) + "\" is not a number");
+}
+
+// The text's digits split at the point, with "," removed from the whole part.
+struct ParsedNumber
+{
+    bool Negative = false;
+    std::string Whole;
+    std::string Fraction;
+    bool HasExponent = false;
+    bool NegativeExponent = false;
+    std::string_view ExponentDigits;
+};
+
+ParsedNumber parseNumberText(std::string_view s)
+{
+    ParsedNumber n;
+    std::size_t i = 0;
+    const std::size_t size = s.size();
+    while (i < size && s[i] == ' ') {
+        ++i;
+    }
+    if (i < size && (s[i] == '-' || s[i] == '+')) {
+        n.Negative = s[i] == '-';
+        ++i;
+    }
+    n.Whole.reserve(size);
+    for (; i < size && (isDigit(s[i]) || s[i] == ','); ++i) {
+        if (s[i] != ',') {
+            n.Whole += s[i];
+        }
+    }
+    if (i < size && s[i] == '.') {
+        ++i;
+        const std::size_t start = i;
+        while (i < size && isDigit(s[i])) {
+            ++i;
+        }
+        n.Fraction.assign(s.substr(start, i - start));
+    }
+    if (n.Whole.empty() && n.Fraction.empty()) {
+        throwUnreadable(s);
+    }
+    if (i < size && (s[i] == 'E' || s[i] == 'e')) {
+        ++i;
+        n.HasExponent = true;
+        if (i < size && (s[i] == '-' || s[i] == '+')) {
+            n.NegativeExponent = s[i] == '-';
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < size && isDigit(s[i])) {
+            ++i;
+        }
+        n.ExponentDigits = s.substr(start, i - start);
+        if (n.ExponentDigits.empty()) {
+            throwUnreadable(s);
+        }
+    }
+    while (i < size && s[i] == ' ') {
+        ++i;
+    }
+    if (i != size) {
+        throwUnreadable(s);
+    }
+    return n;
+}
+
+// Decimal exponent of the first non-zero digit, for a value out of the double
+// range, saturated far beyond any double.
+long long leadingExponent(const ParsedNumber &n, std::string &significant)
+{
+    constexpr long long kFar = 1'000'000'000'000LL;
+    long long exponent = 0;
+    if (n.HasExponent) {
+        const auto digits = n.ExponentDigits;
+        const auto [ptr, ec] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        (void)ptr;
+        if (ec == std::errc::result_out_of_range || exponent > kFar) {
+            exponent = kFar;
+        }
+        if (n.NegativeExponent) {
+            exponent = -exponent;
+        }
+    }
+    const std::string all = n.Whole + n.Fraction;
+    const auto first = all.find_first_not_of('0');
+    significant = all.substr(first);
+    while (!significant.empty() && significant.back() == '0') {
+        significant.pop_back();
+    }
+    return exponent + static_cast<long long>(n.Whole.size()) - 1 - static_cast<long long>(first);
+}
+
+} // namespace
+
+std::string NumberToText(double v)
+{
+    if (v == 0) {
+        return "0";
+    }
+    const DecimalDigits d = detail::ToDecimalDigits(v);
+    const int length = significantLength(d);
+    const int e = d.Exponent;
+    std::string text;
+    text.reserve(24);
+    if (d.Negative) {
+        text += '-';
+    }
+    if (e >= -4 && e <= 14) {
+        if (e < 0) {
+            text += "0.";
+            text.append(static_cast<std::size_t>(-e - 1), '0');
+            text.append(d.Digits.data(), static_cast<std::size_t>(length));
+        } else {
+            const int whole = e + 1;
+            for (int i = 0; i < whole; ++i) {
+                text += i < length ? d.Digits[i] : '0';
+            }
+            if (length > whole) {
+                text += '.';
+                text.append(d.Digits.data() + whole, static_cast<std::size_t>(length - whole));
+            }
+        }
+    } else {
+        text += d.Digits[0];
+        if (length > 1) {
+            text += '.';
+            text.append(d.Digits.data() + 1, static_cast<std::size_t>(length - 1));
+        }
+        appendExponent(text, e);
+    }
+    return text;
+}
+
+double TextToNumber(std::string_view s)
+{
+    const ParsedNumber n = parseNumberText(s);
+    std::string clean;
+    clean.reserve(n.Whole.size() + n.Fraction.size() + n.ExponentDigits.size() + 4);
+    clean += n.Whole.empty() ? "0" : n.Whole;
+    if (!n.Fraction.empty()) {
+        clean += '.';
+        clean += n.Fraction;
+    }
+    if (n.HasExponent) {
+        clean += n.NegativeExponent ? "e-" : "e";
+        clean += n.ExponentDigits;
+    }
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(clean.data(), clean.data() + clean.size(), value);
+    if (ec == std::errc() && ptr == clean.data() + clean.size()) {
+        return n.Negative ? -value : value;
+    }
+    if (ec != std::errc::result_out_of_range) {
+        throwUnreadable(s);
+    }
+    std::string significant;
+    const long long exponent = leadingExponent(n, significant);
+    if (exponent < 0) {
+        // Below the smallest double: as near to zero as a double gets.
+        return n.Negative ? -0.0 : 0.0;
+    }
+    // The 15-digit text of the largest double lies just above it; every text
+    // the calculator writes must read back, so that one reads as the largest.
+    if (exponent == 308 && significant <= "179769313486232") {
+        const double largest = std::numeric_limits<double>::max();
+        return n.Negative ? -largest : largest;
+    }
+    throw ArithmeticError("Overflow: \"" + std::string(s) + "\" is beyond the range of numbers");
+}
+
+std::string FormatFixed(double v, int n)
+{
+    if (n < 0) {
+        n = 0;
+    }
+    std::string digits; // the value times 10^n, rounded to a whole number
+    bool negative = false;
+    if (v != 0) {
+        const DecimalDigits d = detail::ToDecimalDigits(v);
+        negative = d.Negative;
+        const long long shift = static_cast<long long>(d.Exponent) - (kSignificantDigits - 1) + n;
+        if (shift >= 0) {
+            digits.reserve(static_cast<std::size_t>(kSignificantDigits + shift));
+            digits.assign(d.Digits.data(), kSignificantDigits);
+            digits.append(static_cast<std::size_t>(shift), '0');
+        } else if (shift >= -kSignificantDigits) {
+            const auto kept = static_cast<std::size_t>(kSignificantDigits + shift);
+            digits.assign(d.Digits.data(), kept);
+            if (digits.empty()) {
+                digits = "0";
+            }
+            // Halves away from zero on the decimal text.
+            if (d.Digits[kept] >= '5') {
+                std::size_t i = digits.size();
+                while (i > 0 && digits[i - 1] == '9') {
+                    digits[--i] = '0';
+                }
+                if (i == 0) {
+                    digits.insert(digits.begin(), '1');
+                } else {
+                    ++digits[i - 1];
+                }
+            }
+        }
+    }
+    const auto firstNonZero = digits.find_first_not_of('0');
+    if (firstNonZero == std::string::npos) {
+        digits = "0";
+        negative = false; // no "-" before a value that rounds to zero
+    } else {
+        digits.erase(0, firstNonZero);
+    }
+    const auto places = static_cast<std::size_t>(n);
+    if (digits.size() < places + 1) {
+        digits.insert(0, places + 1 - digits.size(), '0');
+    }
+    const std::size_t wholeLength = digits.size() - places;
+    std::string text;
+    text.reserve(digits.size() + wholeLength / 3 + 2);
+    if (negative) {
+        text += '-';
+    }
+    for (std::size_t i = 0; i < wholeLength; ++i) {
+        if (i > 0 && (wholeLength - i) % 3 == 0) {
+            text += ',';
+        }
+        text += digits[i];
+    }
+    if (places > 0) {
+        text += '.';
+        text.append(digits, wholeLength, places);
+    }
+    return text;
+}
+
+} // namespace modMath
