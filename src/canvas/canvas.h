@@ -22,12 +22,15 @@ inline constexpr OleColor ButtonFace = 0x8000000Fu;
 inline constexpr std::uint32_t SystemColorFlag = 0x80000000u;
 } // namespace colors
 
-enum class FillStyle : int { Solid = 0, Transparent = 1 };
+enum class FillStyle : int
+{
+    Solid = 0,
+    Transparent = 1
+};
 
 // Selects the rectangle form of Line, as in "Line (x1, y1)-(x2, y2), Color, B".
 struct BoxTag
-{
-};
+{};
 inline constexpr BoxTag B{};
 
 class Canvas

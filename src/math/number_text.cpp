@@ -266,27 +266,23 @@ std::string FormatFixed(double v, int n)
             digits.append(static_cast<std::size_t>(shift), '0');
         } else if (shift >= -kSignificantDigits) {
             const auto kept = static_cast<std::size_t>(kSignificantDigits + shift);
-            digits.assign(d.Digits.data(), kept);
-            if (digits.empty()) {
-                digits = "0";
-            }
+            // A leading "0" takes the carry of a rounding such as 9.99 to 10.0.
+            digits.reserve(kept + 1);
+            digits.push_back('0');
+            digits.append(d.Digits.data(), kept);
             // Halves away from zero on the decimal text.
             if (d.Digits[kept] >= '5') {
                 std::size_t i = digits.size();
-                while (i > 0 && digits[i - 1] == '9') {
+                while (digits[i - 1] == '9') {
                     digits[--i] = '0';
                 }
-                if (i == 0) {
-                    digits.insert(digits.begin(), '1');
-                } else {
-                    ++digits[i - 1];
-                }
+                ++digits[i - 1];
             }
         }
     }
     const auto firstNonZero = digits.find_first_not_of('0');
     if (firstNonZero == std::string::npos) {
-        digits = "0";
+        digits.assign(1, '0');
         negative = false; // no "-" before a value that rounds to zero
     } else {
         digits.erase(0, firstNonZero);

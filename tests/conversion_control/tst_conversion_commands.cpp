@@ -77,30 +77,72 @@ TEST_F(ConversionCommands, OutcomesOfOneRun)
         std::array<std::string, 4> text, tag;
         const char *quadrant;
     } rows[] = {
-        {"r 5, 90: tiny x shown as 0", 0, polar("5", "90"),
-         {"5", "90", "0", "5"}, {"5", "90", "3.06161699786838E-16", "5"}, "Quadrant I"},
-        {"r 5, 270: tiny negative x decides the quadrant", 0, polar("5", "270"),
-         {"5", "270", "0", "-5"}, {"5", "270", "-9.18485099360515E-16", "-5"}, "Quadrant III"},
-        {"r 5, 360: tiny negative y", 0, polar("5", "360"),
-         {"5", "360", "5", "0"}, {"5", "360", "5", "-1.22464679914735E-15"}, "Quadrant IV"},
-        {"r 5, 130", 0, polar("5", "130"),
-         {"5", "130", "-3.21", "3.83"}, {"5", "130", "-3.2139380484327", "3.83022221559489"},
+        {"r 5, 90: tiny x shown as 0",
+         0,
+         polar("5", "90"),
+         {"5", "90", "0", "5"},
+         {"5", "90", "3.06161699786838E-16", "5"},
+         "Quadrant I"},
+        {"r 5, 270: tiny negative x decides the quadrant",
+         0,
+         polar("5", "270"),
+         {"5", "270", "0", "-5"},
+         {"5", "270", "-9.18485099360515E-16", "-5"},
+         "Quadrant III"},
+        {"r 5, 360: tiny negative y",
+         0,
+         polar("5", "360"),
+         {"5", "360", "5", "0"},
+         {"5", "360", "5", "-1.22464679914735E-15"},
+         "Quadrant IV"},
+        {"r 5, 130",
+         0,
+         polar("5", "130"),
+         {"5", "130", "-3.21", "3.83"},
+         {"5", "130", "-3.2139380484327", "3.83022221559489"},
          "Quadrant II"},
-        {"r 5000, 30: grouped", 0, polar("5000", "30"),
-         {"5000", "30", "4,330.13", "2,500"}, {"5000", "30", "4330.12701892219", "2500"},
+        {"r 5000, 30: grouped",
+         0,
+         polar("5000", "30"),
+         {"5000", "30", "4,330.13", "2,500"},
+         {"5000", "30", "4330.12701892219", "2500"},
          "Quadrant I"},
-        {"origin", 1, rectangular("0", "0"), {"0", "0", "0", "0"}, {"0", "0", "0", "0"},
+        {"origin",
+         1,
+         rectangular("0", "0"),
+         {"0", "0", "0", "0"},
+         {"0", "0", "0", "0"},
          "Quadrant I"},
-        {"negative x axis", 1, rectangular("-5", "0"),
-         {"5", "180", "-5", "0"}, {"5", "180", "-5", "0"}, "Quadrant II"},
-        {"negative y axis", 1, rectangular("0", "-5"),
-         {"5", "270", "0", "-5"}, {"5", "270", "0", "-5"}, "Quadrant IV"},
-        {"typed comma kept in the Tag", 1, rectangular("1,234.5", "0"),
-         {"1,234.5", "0", "1,234.5", "0"}, {"1234.5", "0", "1,234.5", "0"}, "Quadrant I"},
-        {"source texts copied as typed", 0, polar("+5.", "030"),
-         {"+5.", "030", "4.33", "2.5"}, {"+5.", "030", "4.33012701892219", "2.5"}, "Quadrant I"},
-        {"any other index runs rectangular to polar", 7, rectangular("3", "4"),
-         {"5", "53.13", "3", "4"}, {"5", "53.1301017798049", "3", "4"}, "Quadrant I"},
+        {"negative x axis",
+         1,
+         rectangular("-5", "0"),
+         {"5", "180", "-5", "0"},
+         {"5", "180", "-5", "0"},
+         "Quadrant II"},
+        {"negative y axis",
+         1,
+         rectangular("0", "-5"),
+         {"5", "270", "0", "-5"},
+         {"5", "270", "0", "-5"},
+         "Quadrant IV"},
+        {"typed comma kept in the Tag",
+         1,
+         rectangular("1,234.5", "0"),
+         {"1,234.5", "0", "1,234.5", "0"},
+         {"1234.5", "0", "1,234.5", "0"},
+         "Quadrant I"},
+        {"source texts copied as typed",
+         0,
+         polar("+5.", "030"),
+         {"+5.", "030", "4.33", "2.5"},
+         {"+5.", "030", "4.33012701892219", "2.5"},
+         "Quadrant I"},
+        {"any other index runs rectangular to polar",
+         7,
+         rectangular("3", "4"),
+         {"5", "53.13", "3", "4"},
+         {"5", "53.1301017798049", "3", "4"},
+         "Quadrant I"},
     };
     for (auto row : rows) {
         SCOPED_TRACE(row.name);
@@ -117,7 +159,7 @@ TEST_F(ConversionCommands, AnUnreadableSourceChangesNothing)
         std::int16_t index;
         std::size_t box;
         const char *text;
-    } rows[] = {{0, 0, ""}, {0, 0, "-"}, {0, 1, "."}, {0, 1, "1-2"},
+    } rows[] = {{0, 0, ""},   {0, 0, "-"},   {0, 1, "."},  {0, 1, "1-2"},
                 {1, 2, "-."}, {1, 3, "1-2"}, {1, 2, "abc"}};
     for (const auto &row : rows) {
         SCOPED_TRACE(std::string(row.text) + " in box " + std::to_string(row.box));
@@ -165,9 +207,9 @@ TEST(QuadrantName, AxesBelongToTheirNonNegativeSide)
     {
         double x, y;
         const char *name;
-    } rows[] = {{0, 0, "Quadrant I"},   {0, 5, "Quadrant I"},    {5, 0, "Quadrant I"},
-                {-5, 0, "Quadrant II"}, {-1, 1, "Quadrant II"},  {-1, -1, "Quadrant III"},
-                {0, -5, "Quadrant IV"}, {1, -1e-300, "Quadrant IV"}, {-0.0, -0.0, "Quadrant I"},
+    } rows[] = {{0, 0, "Quadrant I"},       {0, 5, "Quadrant I"},        {5, 0, "Quadrant I"},
+                {-5, 0, "Quadrant II"},     {-1, 1, "Quadrant II"},      {-1, -1, "Quadrant III"},
+                {0, -5, "Quadrant IV"},     {1, -1e-300, "Quadrant IV"}, {-0.0, -0.0, "Quadrant I"},
                 {-1e-300, 0, "Quadrant II"}};
     for (const auto &row : rows) {
         SCOPED_TRACE(std::to_string(row.x) + ", " + std::to_string(row.y));
@@ -183,12 +225,12 @@ TEST(KeyFilter, AcceptsDigitsCommaBackspaceAndOneSignAndPoint)
         char16_t key;
         bool accepted;
     } rows[] = {
-        {"", u'0', true},      {"12", u'9', true},   {"1", u',', true},    {"1,,", u',', true},
-        {"", 8, true},         {"12", u'-', true},   {"-12", u'-', false}, {"1-2", u'-', false},
-        {"12", u'.', true},    {"12.5", u'.', false}, {"", u'.', true},     {"", u'-', true},
-        {"1", u'\r', false},   {"1", u'\n', false},  {"1", u' ', false},   {"1", u'a', false},
-        {"1", u'E', false},    {"1", u'e', false},   {"1", u'+', false},   {"1", 0x00D8, false},
-        {"1", 0x0660, false},  {"1", 0, false},      {"1", 27, false},     {"1", 127, false},
+        {"", u'0', true},     {"12", u'9', true},    {"1", u',', true},    {"1,,", u',', true},
+        {"", 8, true},        {"12", u'-', true},    {"-12", u'-', false}, {"1-2", u'-', false},
+        {"12", u'.', true},   {"12.5", u'.', false}, {"", u'.', true},     {"", u'-', true},
+        {"1", u'\r', false},  {"1", u'\n', false},   {"1", u' ', false},   {"1", u'a', false},
+        {"1", u'E', false},   {"1", u'e', false},    {"1", u'+', false},   {"1", 0x00D8, false},
+        {"1", 0x0660, false}, {"1", 0, false},       {"1", 27, false},     {"1", 127, false},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(std::string(row.text) + " + " + std::to_string(int(row.key)));

@@ -94,9 +94,10 @@ TEST(TextToNumber, AcceptedTexts)
 
 TEST(TextToNumber, RefusedTexts)
 {
-    for (const char *text : {"", " ", "-", ".", "+", "-.", "1-2", "--1", "1.2.3", "1.5,3", "e5",
-                             "1e", "1e+", "1 2", "- 1", "abc", "1x", "inf", "nan", "0x10", "1,5e",
-                             "5%", "\t5", "1_000", "\xC3\x98"}) {
+    for (const char *text :
+         {"",      " ",    "-",    ".",   "+",   "-.",    "1-2",     "--1", "1.2.3",
+          "1.5,3", "e5",   "1e",   "1e+", "1 2", "- 1",   "abc",     "1x",  "inf",
+          "nan",   "0x10", "1,5e", "5%",  "\t5", "1_000", "\xC3\x98"}) {
         SCOPED_TRACE(text);
         EXPECT_THROW((void)TextToNumber(text), ConversionError);
     }
@@ -114,8 +115,8 @@ TEST(TextToNumber, ConversionErrorNamesTheText)
 
 TEST(TextToNumber, BeyondTheDoubleRangeOverflows)
 {
-    for (const char *text : {"1e400", "-1e400", "1.8e308", "1.79769313486233E+308",
-                             "1e99999999999999999999999"}) {
+    for (const char *text :
+         {"1e400", "-1e400", "1.8e308", "1.79769313486233E+308", "1e99999999999999999999999"}) {
         SCOPED_TRACE(text);
         EXPECT_THROW((void)TextToNumber(text), ArithmeticError);
     }

@@ -68,7 +68,7 @@ TEST_F(SignificantFormat, SettingsAtTheEndsOfTheRange)
     } rows[] = {
         {-3, 2.5, "3"}, // below 0 behaves as 0
         {-32768, -1234.5678, "-1,235"},
-        {32767, 4.330127018922194, "4.33012701892219"}, // every digit of the text
+        {32767, 4.330127018922194, "4.33012701892219"},         // every digit of the text
         {32767, 3.061616997868383E-16, "0.000000000000000306"}, // the exponent counts as digits
         {15, 3.061616997868383E-16, "0"},
         {16, 3.061616997868383E-16, "0.0000000000000003"},

@@ -1,0 +1,38 @@
+#pragma once
+
+// The frame both diagrams and the pointer read-out share: the centre, the grid
+// step (RingSpacing), the quadrant labels and the marking of the point.
+
+#include "canvas/canvas.h"
+
+#include <string>
+
+struct DiagramFrame
+{
+    float W = 0.0f; // ScaleWidth
+    float H = 0.0f; // ScaleHeight
+    double cx = 0.0;
+    double cy = 0.0;
+    // One grid step in pixels; it stands for a sixth of the radius. Zero or
+    // negative when the canvas is smaller than its text margins.
+    double RingSpacing = 0.0;
+};
+
+// Measured in the canvas's current font: the margins around the outer ring
+// hold the angle labels.
+[[nodiscard]] DiagramFrame MeasureDiagramFrame(const Canvas &canvas);
+
+// Quadrant names and sign labels at size 12; leaves the canvas at size 8.
+void DrawQuadrantLabels(Canvas &canvas, const DiagramFrame &frame);
+
+// The blue dot at offset (dx, dy) from the centre, y upwards.
+void DrawPointMarker(Canvas &canvas, const DiagramFrame &frame, double dx, double dy);
+
+// The label centred 10 pixels above the dot, kept inside the canvas at the
+// left, top and right.
+void DrawPointLabel(Canvas &canvas, const DiagramFrame &frame, double dx, double dy,
+                    const std::string &text);
+
+// IEEE arithmetic does not trap: a result that left the double range is
+// reported here, before it can reach a coordinate or a text.
+[[nodiscard]] double CheckedResult(double value);

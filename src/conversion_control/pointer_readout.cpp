@@ -1,0 +1,77 @@
+#include "conversion_control/pointer_readout.h"
+
+#include "canvas/canvas.h"
+#include "conversion_control/diagram_frame.h"
+#include "math/mod_math.h"
+
+#include <cmath>
+
+namespace {
+
+// Offsets from the centre, positive to the left of and above it.
+struct PointerPlace
+{
+    double dx;
+    double dy;
+    double RingSpacing;
+};
+
+[[nodiscard]] PointerPlace placeOf(const Canvas &canvas, float x, float y)
+{
+    const DiagramFrame frame = MeasureDiagramFrame(canvas);
+    if (frame.RingSpacing == 0)
+        throw modMath::ArithmeticError("Division by zero");
+    return {frame.cx - x, frame.cy - y, frame.RingSpacing};
+}
+
+// The pointer's vertical through the centre counts as Quadrant II above it and
+// III below it, unlike the quadrant rule of the conversions.
+[[nodiscard]] const char *quadrantText(double dx, double dy)
+{
+    if (dx < 0 && dy >= 0)
+        return "; Quadrant I";
+    if (dx >= 0 && dy >= 0)
+        return "; Quadrant II";
+    if (dx >= 0)
+        return "; Quadrant III";
+    return "; Quadrant IV";
+}
+
+[[nodiscard]] double angleShown(double dx, double dy)
+{
+    // 1E-8 instead of 0 keeps the vertical through the centre out of a division
+    // by zero; the arctangent passes through single precision on its way to
+    // degrees, so straight up reads 89.99999749552184, not 90.
+    const double q = dx == 0 ? 1E-8 : dx;
+    const double theta = modMath::RadToDeg(std::atan(dy / q));
+    if (dx < 0 && dy >= 0)
+        return std::fabs(theta);
+    if (dx >= 0)
+        return 180 - theta;
+    return 360 - theta;
+}
+
+} // namespace
+
+std::string PolarReadout(const Canvas &polar, float x, float y, std::string_view rText)
+{
+    const double r = modMath::TextToNumber(rText);
+    const PointerPlace p = placeOf(polar, x, y);
+    const double d = CheckedResult(modMath::RectToRadius(p.dx, p.dy));
+    const double radius = CheckedResult(r / 6 * CheckedResult(d / p.RingSpacing));
+    return "Radius = " + modMath::FormatSignificant(radius) + "; " +
+           "Angle = " + modMath::FormatSignificant(angleShown(p.dx, p.dy)) + "\u00B0" +
+           quadrantText(p.dx, p.dy);
+}
+
+std::string RectangularReadout(const Canvas &rectangular, float x, float y,
+                               std::string_view rText)
+{
+    const double r = modMath::TextToNumber(rText);
+    const PointerPlace p = placeOf(rectangular, x, y);
+    // Right and up are positive, while dx grows to the left.
+    const double xValue = CheckedResult(-(r / 6 * CheckedResult(p.dx / p.RingSpacing)));
+    const double yValue = CheckedResult(r / 6 * CheckedResult(p.dy / p.RingSpacing));
+    return "X = " + modMath::FormatSignificant(xValue) + "; " +
+           "Y = " + modMath::FormatSignificant(yValue) + quadrantText(p.dx, p.dy);
+}

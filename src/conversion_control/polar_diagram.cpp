@@ -1,0 +1,77 @@
+#include "conversion_control/polar_diagram.h"
+
+#include "canvas/draw_primitives.h"
+#include "conversion_control/conversion_commands.h"
+#include "conversion_control/diagram_frame.h"
+#include "math/mod_math.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr int Rings = 6;
+constexpr int Spokes = 24;
+constexpr float DrawingFontSize = 8.0f;
+constexpr const char *DegreeSign = "\u00B0";
+
+void drawSpokesAndAngleLabels(Canvas &canvas, const DiagramFrame &frame)
+{
+    const double outer = Rings * frame.RingSpacing;
+    for (int j = 1; j <= Spokes; ++j) {
+        const double a = (j - 1) * (360.0 / Spokes);
+        const double radians = modMath::DegToRad(a);
+        const double cosA = std::cos(radians);
+        const double sinA = std::sin(radians);
+        const double ex = outer * cosA;
+        const double ey = outer * sinA;
+        const long degrees = std::lround(a);
+        const OleColor color = degrees % 90 == 0 ? colors::LightGrey : colors::ButtonFace;
+        modMain::DrawLine(canvas, frame.cx, frame.cy, frame.cx + ex, frame.cy - ey, color, 1);
+
+        if (degrees % 45 != 0)
+            continue;
+        // Centred on the end of the spoke and pushed outwards by three quarters
+        // of the label's size; drawn now, so later spokes cross earlier labels.
+        const std::string label = modMath::NumberToText(a) + DegreeSign;
+        const double tw = canvas.TextWidth(label);
+        const double th = canvas.TextHeight(label);
+        modMain::DrawText(canvas, (frame.W - tw) / 2 + ex + 0.75 * tw * cosA,
+                          (frame.H - th) / 2 - ey - 0.75 * th * sinA, label, colors::Black,
+                          colors::None);
+    }
+}
+
+} // namespace
+
+void DrawPolarDiagram(Canvas &canvas, const InputBoxes &boxes)
+{
+    const double r = modMath::TextToNumber(boxes.Tag[0]);
+    const double angle = modMath::TextToNumber(boxes.Tag[1]);
+
+    canvas.Cls();
+    const DiagramFrame frame = MeasureDiagramFrame(canvas);
+    // A canvas smaller than its text margins has no room for a grid.
+    if (frame.RingSpacing <= 0) {
+        canvas.SetFontSize(DrawingFontSize);
+        return;
+    }
+
+    for (int i = 1; i <= Rings; ++i)
+        modMain::DrawCircle(canvas, frame.cx, frame.cy, i * frame.RingSpacing,
+                            colors::ButtonFace, colors::None, 0, 360);
+    drawSpokesAndAngleLabels(canvas, frame);
+    DrawQuadrantLabels(canvas, frame);
+
+    if (modMath::HasNoSignificantDigit(r))
+        return;
+    // The point sits on the outer ring in the direction Ø whatever r is; r only names it.
+    const double outer = Rings * frame.RingSpacing;
+    const double dx = modMath::PolarToX(outer, angle);
+    const double dy = modMath::PolarToY(outer, angle);
+    modMain::DrawCircle(canvas, frame.cx, frame.cy, outer, colors::Red, colors::None, 0, 360);
+    DrawPointMarker(canvas, frame, dx, dy);
+    DrawPointLabel(canvas, frame, dx, dy,
+                   "(r=" + modMath::FormatSignificant(r) + ", \u00D8=" +
+                       modMath::FormatSignificant(angle) + DegreeSign + ")");
+}

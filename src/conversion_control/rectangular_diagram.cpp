@@ -1,0 +1,80 @@
+#include "conversion_control/rectangular_diagram.h"
+
+#include "canvas/draw_primitives.h"
+#include "conversion_control/conversion_commands.h"
+#include "conversion_control/diagram_frame.h"
+#include "math/mod_math.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int Steps = 6;
+constexpr float DrawingFontSize = 8.0f;
+
+void drawGrid(Canvas &canvas, const DiagramFrame &frame)
+{
+    const double s = frame.RingSpacing;
+    const double cx = frame.cx;
+    const double cy = frame.cy;
+    const double outer = Steps * s;
+    for (int i = -Steps; i <= Steps; ++i) {
+        const OleColor color = i == 0 ? colors::LightGrey : colors::ButtonFace;
+        modMain::DrawLine(canvas, cx - outer, cy + i * s, cx + outer, cy + i * s, color, 1);
+        modMain::DrawLine(canvas, cx + i * s, cy - outer, cx + i * s, cy + outer, color, 1);
+    }
+}
+
+void drawAxisLetters(Canvas &canvas, const DiagramFrame &frame)
+{
+    const double outer = Steps * frame.RingSpacing;
+    // One letter-width beyond the end of the x axis, centred on it.
+    double tw = canvas.TextWidth("X");
+    double th = canvas.TextHeight("X");
+    modMain::DrawText(canvas, frame.cx + outer + tw, frame.cy - th / 2, "X", colors::Black,
+                      colors::None);
+    // Centred above the top of the y axis, its bottom edge on the axis end.
+    tw = canvas.TextWidth("Y");
+    th = canvas.TextHeight("Y");
+    modMain::DrawText(canvas, frame.cx - tw / 2, frame.cy - outer - th, "Y", colors::Black,
+                      colors::None);
+}
+
+} // namespace
+
+void DrawRectangularDiagram(Canvas &canvas, const InputBoxes &boxes)
+{
+    const double r = modMath::TextToNumber(boxes.Tag[0]);
+    const double x = modMath::TextToNumber(boxes.Tag[2]);
+    const double y = modMath::TextToNumber(boxes.Tag[3]);
+
+    canvas.Cls();
+    const DiagramFrame frame = MeasureDiagramFrame(canvas);
+    // A canvas smaller than its text margins has no room for a grid.
+    if (frame.RingSpacing <= 0) {
+        canvas.SetFontSize(DrawingFontSize);
+        return;
+    }
+
+    drawGrid(canvas, frame);
+    drawAxisLetters(canvas, frame);
+    DrawQuadrantLabels(canvas, frame);
+
+    if (modMath::HasNoSignificantDigit(y) && modMath::HasNoSignificantDigit(x))
+        return;
+    // The dot keeps the direction of (x, y) on the circle of radius 6 s; the
+    // label reads its place back off the grid at r / 6 per step.
+    const double s = frame.RingSpacing;
+    const double outer = Steps * s;
+    const double theta = modMath::RectToAngle(x, y);
+    const double radians = modMath::DegToRad(theta);
+    const double dx = outer * std::cos(radians);
+    const double dy = outer * std::sin(radians);
+    modMain::DrawCircle(canvas, frame.cx, frame.cy, outer, colors::Red, colors::None, 0, 360);
+    DrawPointMarker(canvas, frame, dx, dy);
+    const double xValue = CheckedResult(r / 6 * (dx / s));
+    const double yValue = CheckedResult(r / 6 * (dy / s));
+    DrawPointLabel(canvas, frame, dx, dy,
+                   "(X=" + modMath::FormatSignificant(xValue) +
+                       ", Y=" + modMath::FormatSignificant(yValue) + ")");
+}

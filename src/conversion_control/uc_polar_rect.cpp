@@ -1,0 +1,330 @@
+#include "conversion_control/uc_polar_rect.h"
+
+#include "conversion_control/pointer_readout.h"
+#include "conversion_control/polar_diagram.h"
+#include "conversion_control/rectangular_diagram.h"
+#include "math/mod_math.h"
+#include "platform/command_button.h"
+#include "platform/picture_box.h"
+#include "platform/pointer_query.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kTimerIntervalMs = 100;
+constexpr std::array<const char *, 4> kQuantity{"r", "\u00D8", "x", "y"};
+constexpr std::array<const char *, 2> kCommandCaption{"Polar to Rectangular",
+                                                      "Rectangular to Polar"};
+
+QFont designFont(qreal pointSize, bool bold)
+{
+    // The design's face; Linux desktops substitute a metric-compatible sans.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+// Half-pixel design positions: each edge goes to its nearest pixel.
+QRect toPixels(const ChildRect &r)
+{
+    const int left = static_cast<int>(std::lround(r.Left));
+    const int top = static_cast<int>(std::lround(r.Top));
+    const int right = static_cast<int>(std::lround(r.Left + r.Width));
+    const int bottom = static_cast<int>(std::lround(r.Top + r.Height));
+    return {left, top, right - left, bottom - top};
+}
+
+QString quoted(const std::string &text)
+{
+    return QStringLiteral("\u201C%1\u201D").arg(QString::fromStdString(text));
+}
+
+} // namespace
+
+ucPolarRect::ucPolarRect(QWidget *parent)
+    : QWidget(parent), m_widgetUnderPointer(&WidgetUnderPointer)
+{
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    createChildren();
+    setTabOrder();
+    applyGeometry();
+    resize(585, 393);
+}
+
+void ucPolarRect::createChildren()
+{
+    m_picPolar = new PictureBox(this);
+    m_picPolar->setObjectName(QStringLiteral("picPolar"));
+    m_picPolar->setAccessibleName(tr("Polar diagram"));
+    m_picRectangular = new PictureBox(this);
+    m_picRectangular->setObjectName(QStringLiteral("picRectangular"));
+    m_picRectangular->setAccessibleName(tr("Rectangular diagram"));
+    for (PictureBox *box : {m_picPolar, m_picRectangular}) {
+        connect(box, &PictureBox::MouseMove, this, &ucPolarRect::onMouseMove);
+    }
+
+    m_picTray = new QWidget(this);
+    m_picTray->setObjectName(QStringLiteral("picTray"));
+    m_picTray->setAutoFillBackground(true);
+    m_picTray->setPalette(QPalette());
+
+    const QFont captionFont = designFont(12, true);
+    const std::array<const char *, 4> captions{"r = ", "\u00D8 = ", "x = ", "y = "};
+    for (std::size_t i = 0; i < 4; ++i) {
+        m_lblData[i] = new QLabel(QString::fromUtf8(captions[i]), m_picTray);
+        m_lblData[i]->setObjectName(QStringLiteral("lblData%1").arg(i));
+        m_lblData[i]->setFont(captionFont);
+        m_txtData[i] = new QLineEdit(QStringLiteral("0"), m_picTray);
+        m_txtData[i]->setObjectName(QStringLiteral("txtData%1").arg(i));
+        m_txtData[i]->setAccessibleName(QString::fromUtf8(kQuantity[i]));
+        m_txtData[i]->installEventFilter(this);
+        m_lblData[i]->setBuddy(m_txtData[i]);
+    }
+    const QFont buttonFont = designFont(9.75, true);
+    for (std::size_t i = 0; i < 2; ++i) {
+        m_cmdButton[i] = new CommandButton(QString::fromUtf8(kCommandCaption[i]), m_picTray);
+        m_cmdButton[i]->setObjectName(QStringLiteral("cmdButton%1").arg(i));
+        m_cmdButton[i]->setFont(buttonFont);
+        const auto index = static_cast<std::int16_t>(i);
+        connect(m_cmdButton[i], &QPushButton::clicked, this, [this, index] { runCommand(index); });
+        m_lblInfo[i] = new QLabel(m_picTray);
+        m_lblInfo[i]->setObjectName(QStringLiteral("lblInfo%1").arg(i));
+        m_lblInfo[i]->setAccessibleName(i == 0 ? tr("Polar read-out") : tr("Rectangular read-out"));
+        m_lblInfo[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+
+    m_tmrTimer = new QTimer(this);
+    m_tmrTimer->setInterval(kTimerIntervalMs);
+    connect(m_tmrTimer, &QTimer::timeout, this, &ucPolarRect::onTimer);
+}
+
+void ucPolarRect::setTabOrder()
+{
+    const QList<QWidget *> order{m_picPolar,   m_picRectangular, m_cmdButton[1], m_cmdButton[0],
+                                 m_txtData[3], m_txtData[2],     m_txtData[1],   m_txtData[0]};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void ucPolarRect::applyGeometry()
+{
+    m_picPolar->setGeometry(toPixels(m_geometry.picPolar));
+    m_picRectangular->setGeometry(toPixels(m_geometry.picRectangular));
+    const auto tray = static_cast<int>(kTrayHeight);
+    m_picTray->setGeometry(0, height() - tray, width(), tray);
+    for (std::size_t i = 0; i < 4; ++i) {
+        m_lblData[i]->setGeometry(toPixels(m_geometry.lblData[i]));
+        m_txtData[i]->setGeometry(toPixels(m_geometry.txtData[i]));
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        m_cmdButton[i]->setGeometry(toPixels(m_geometry.cmdButton[i]));
+        m_lblInfo[i]->setGeometry(toPixels(m_geometry.lblInfo[i]));
+    }
+}
+
+void ucPolarRect::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    LayoutControl(m_geometry, static_cast<float>(width()), static_cast<float>(height()));
+    applyGeometry();
+    // A drawing that fails ends there; the other diagram is still drawn.
+    try {
+        DrawPolarDiagram(m_picPolar->canvas(), m_boxes);
+    } catch (const std::exception &) {
+    }
+    try {
+        DrawRectangularDiagram(m_picRectangular->canvas(), m_boxes);
+    } catch (const std::exception &) {
+    }
+    m_picPolar->showDrawing();
+    m_picRectangular->showDrawing();
+}
+
+void ucPolarRect::Refresh()
+{
+    runCommand(m_lastCommand);
+}
+
+void ucPolarRect::readBoxTexts()
+{
+    for (std::size_t i = 0; i < 4; ++i) {
+        m_boxes.Text[i] = m_txtData[i]->text().toStdString();
+    }
+}
+
+void ucPolarRect::showBoxTexts()
+{
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QString text = QString::fromStdString(m_boxes.Text[i]);
+        if (m_txtData[i]->text() != text) {
+            m_txtData[i]->setText(text);
+        }
+    }
+}
+
+void ucPolarRect::drawDiagrams()
+{
+    // Shown even when a drawing stops half-way: what was drawn stays.
+    struct ShowOnExit
+    {
+        PictureBox *a, *b;
+        ~ShowOnExit()
+        {
+            a->showDrawing();
+            b->showDrawing();
+        }
+    } show{m_picPolar, m_picRectangular};
+    DrawPolarDiagram(m_picPolar->canvas(), m_boxes);
+    DrawRectangularDiagram(m_picRectangular->canvas(), m_boxes);
+}
+
+void ucPolarRect::runCommand(std::int16_t index)
+{
+    const QString command = tr(kCommandCaption[index == PolarToRectangular ? 0 : 1]);
+    readBoxTexts();
+    const InputBoxes before = m_boxes;
+    try {
+        ConvertTexts(index, m_boxes);
+    } catch (const modMath::ConversionError &) {
+        m_boxes = before;
+        const std::size_t first = index == PolarToRectangular ? 0 : 2;
+        std::size_t box = first;
+        try {
+            (void)modMath::TextToNumber(m_boxes.Text[first]);
+            box = first + 1;
+        } catch (const modMath::ConversionError &) {
+        }
+        reportRun(tr("%1 stopped: %2 = %3 is not a number.")
+                      .arg(command, QString::fromUtf8(kQuantity[box]), quoted(m_boxes.Text[box])),
+                  static_cast<int>(box));
+        return;
+    } catch (const modMath::ArithmeticError &e) {
+        // The steps before the fault stay done.
+        showBoxTexts();
+        reportRun(tr("%1 stopped: %2.").arg(command, QString::fromUtf8(e.what())));
+        return;
+    }
+    showBoxTexts();
+    ResultRecord result;
+    try {
+        drawDiagrams();
+        result = ReadResult(index, m_boxes);
+    } catch (const std::exception &e) {
+        reportRun(tr("%1 stopped: %2.").arg(command, QString::fromUtf8(e.what())));
+        return;
+    }
+    m_lastCommand = index;
+    reportRun(QString());
+    emit Result(result);
+}
+
+bool ucPolarRect::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    auto *box = qobject_cast<QLineEdit *>(watched);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    // Shortcuts (paste, undo, select all) and keys that type nothing (arrows,
+    // Delete, Home) are the box's own; only typed characters are filtered.
+    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (box == nullptr || (key->modifiers() & shortcut) || key->text().isEmpty() ||
+        key->key() == Qt::Key_Delete) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const char16_t code = key->text().at(0).unicode();
+    if (KeyAccepted(box->text().toStdString(), code)) {
+        return QWidget::eventFilter(watched, event);
+    }
+    return true;
+}
+
+void ucPolarRect::onMouseMove(float x, float y)
+{
+    const auto w = static_cast<qreal>(m_picPolar->canvas().ScaleWidth());
+    const auto h = static_cast<qreal>(m_picPolar->canvas().ScaleHeight());
+    for (PictureBox *box : {m_picPolar, m_picRectangular}) {
+        box->placeCrosshair(QLineF(x, 0, x, h), QLineF(0, y, w, y));
+    }
+    const std::string r = m_txtData[0]->text().toStdString();
+    try {
+        m_lblInfo[0]->setText(QString::fromStdString(PolarReadout(m_picPolar->canvas(), x, y, r)));
+        m_lblInfo[1]->setText(
+            QString::fromStdString(RectangularReadout(m_picRectangular->canvas(), x, y, r)));
+    } catch (const modMath::ConversionError &) {
+        reportReadout(tr("The read-out needs a number in r: %1 is not a number.").arg(quoted(r)));
+        return;
+    } catch (const modMath::ArithmeticError &e) {
+        reportReadout(tr("The read-out stopped: %1.").arg(QString::fromUtf8(e.what())));
+        return;
+    }
+    reportReadout(QString());
+    m_tmrTimer->start();
+}
+
+void ucPolarRect::onTimer()
+{
+    QWidget *under = m_widgetUnderPointer ? m_widgetUnderPointer() : nullptr;
+    const bool overDiagram = under == m_picPolar || under == m_picRectangular;
+    m_picPolar->setCrosshairVisible(overDiagram);
+    m_picRectangular->setCrosshairVisible(overDiagram);
+    if (!overDiagram) {
+        m_lblInfo[0]->clear();
+        m_lblInfo[1]->clear();
+        m_tmrTimer->stop();
+    }
+}
+
+void ucPolarRect::setWidgetUnderPointer(std::function<QWidget *()> query)
+{
+    m_widgetUnderPointer = std::move(query);
+}
+
+QString ucPolarRect::message() const
+{
+    if (m_runMessage.isEmpty()) {
+        return m_readoutMessage;
+    }
+    if (m_readoutMessage.isEmpty()) {
+        return m_runMessage;
+    }
+    return m_runMessage + QLatin1Char(' ') + m_readoutMessage;
+}
+
+void ucPolarRect::reportRun(const QString &message, int box)
+{
+    for (int i = 0; i < 4; ++i) {
+        QPalette marked;
+        if (i == box) {
+            marked.setColor(QPalette::Base, QColor(255, 221, 221));
+        }
+        if (i == box || m_txtData[i]->testAttribute(Qt::WA_SetPalette)) {
+            m_txtData[i]->setPalette(marked);
+            m_txtData[i]->setAttribute(Qt::WA_SetPalette, i == box);
+        }
+    }
+    if (m_runMessage != message) {
+        m_runMessage = message;
+        emit MessageChanged(this->message());
+    }
+}
+
+void ucPolarRect::reportReadout(const QString &message)
+{
+    if (m_readoutMessage != message) {
+        m_readoutMessage = message;
+        emit MessageChanged(this->message());
+    }
+}

@@ -1,0 +1,23 @@
+// Starts the calculator: the main window, its title, shown maximized.
+
+#include "main_window/frm_main.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morvane"));
+    QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("morvane"));
+    // The design's 8.25-point sans; Liberation Sans keeps its metrics.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
+
+    frmMain window;
+    window.setWindowTitle(QStringLiteral("Morvane (Polar and Rectangular Conversion)"));
+    window.showMaximized();
+    return QApplication::exec();
+}

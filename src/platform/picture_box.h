@@ -1,0 +1,45 @@
+#pragma once
+
+// A picture box: a sunken frame around a persistent image that the diagrams
+// draw on, with two crosshair lines painted over the drawing as objects of
+// their own, and pointer movements reported in interior pixels.
+
+#include "platform/qimage_canvas.h"
+
+#include <QFrame>
+#include <QLineF>
+
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    // The canvas, sized to the current interior and device pixel ratio.
+    QImageCanvas &canvas();
+    // Shows what was drawn on the canvas since the last call.
+    void showDrawing() { update(); }
+
+    struct CrosshairLine
+    {
+        QLineF Line;
+        bool Visible = false;
+    };
+    // linH: the vertical line, linV: the horizontal one (interior pixels).
+    [[nodiscard]] const CrosshairLine &linH() const { return m_linH; }
+    [[nodiscard]] const CrosshairLine &linV() const { return m_linV; }
+    void placeCrosshair(const QLineF &vertical, const QLineF &horizontal);
+    void setCrosshairVisible(bool visible);
+
+signals:
+    void MouseMove(float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QImageCanvas m_canvas;
+    CrosshairLine m_linH, m_linV;
+};

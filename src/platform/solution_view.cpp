@@ -1,0 +1,69 @@
+#include "platform/solution_view.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+bool opensMarkup(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '/' || c == '!' || c == '?';
+}
+
+} // namespace
+
+SolutionView::SolutionView(QWidget *parent) : QTextBrowser(parent)
+{
+    setObjectName(QStringLiteral("wbPreview"));
+    setAccessibleName(tr("Worked solution"));
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setUndoRedoEnabled(false);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(15);
+    document()->setDefaultFont(font);
+    // Our own Edit menu replaces the default context menu.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    viewport()->installEventFilter(this);
+}
+
+QString SolutionView::withStrayLessThanEscaped(std::string_view html)
+{
+    std::string out;
+    out.reserve(html.size() + 16);
+    for (std::size_t i = 0; i < html.size(); ++i) {
+        if (html[i] == '<' && (i + 1 == html.size() || !opensMarkup(html[i + 1]))) {
+            out += "&lt;";
+        } else {
+            out += html[i];
+        }
+    }
+    return QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+void SolutionView::setSolution(std::string_view html)
+{
+    setHtml(withStrayLessThanEscaped(html));
+}
+
+bool SolutionView::hasSelectedText() const
+{
+    return !textCursor().selectedText().isEmpty();
+}
+
+QVariant SolutionView::loadResource(int, const QUrl &)
+{
+    return {};
+}
+
+bool SolutionView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton) {
+            emit RightButtonPressed(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QTextBrowser::eventFilter(watched, event);
+}

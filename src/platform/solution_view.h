@@ -1,0 +1,33 @@
+#pragma once
+
+// The embedded view of the worked solution: renders the solution's HTML in
+// "Arial" at 15 px, lets the user select and copy it, and never loads
+// anything from outside.
+
+#include <QTextBrowser>
+
+#include <string_view>
+
+class SolutionView : public QTextBrowser
+{
+    Q_OBJECT
+
+public:
+    explicit SolutionView(QWidget *parent = nullptr);
+
+    // Replaces everything shown with this HTML text.
+    void setSolution(std::string_view html);
+    [[nodiscard]] bool hasSelectedText() const;
+
+    // The text with every "<" that opens no tag written as "&lt;": a browser
+    // shows such a "<" as it stands, Qt's rich-text reader would drop text.
+    [[nodiscard]] static QString withStrayLessThanEscaped(std::string_view html);
+
+signals:
+    // A right-button press in the document, at this global position.
+    void RightButtonPressed(const QPoint &globalPosition);
+
+protected:
+    QVariant loadResource(int type, const QUrl &name) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
