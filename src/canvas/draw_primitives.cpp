@@ -11,8 +11,7 @@ namespace {
 
 // Runs its action when the scope ends, also when a canvas operation throws:
 // a fill left solid would flood every ring of the next drawing.
-template <typename Action>
-class ScopeExit
+template <typename Action> class ScopeExit
 {
 public:
     explicit ScopeExit(Action action) : m_action(std::move(action)) {}
@@ -75,8 +74,7 @@ void DrawCircle(Canvas &canvas, double X, double Y, double Radius, OleColor Colo
         canvas.Circle(x, y, radius, Color, start, end);
 }
 
-void DrawLine(Canvas &canvas, double X1, double Y1, double X2, double Y2, OleColor Color,
-              int Width)
+void DrawLine(Canvas &canvas, double X1, double Y1, double X2, double Y2, OleColor Color, int Width)
 {
     const float x1 = modMath::ToSingle(X1);
     const float y1 = modMath::ToSingle(Y1);

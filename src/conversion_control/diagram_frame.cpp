@@ -65,8 +65,8 @@ void DrawQuadrantLabels(Canvas &canvas, const DiagramFrame &frame)
         const double th = canvas.TextHeight(q.signs);
         const double lineHeight = canvas.TextHeight(q.bareSigns);
         modMain::DrawText(canvas, frame.cx + q.xSign * offset - tw / 2,
-                          frame.cy - q.ySign * offset - th / 2 + lineHeight, q.signs,
-                          colors::Grey, colors::White);
+                          frame.cy - q.ySign * offset - th / 2 + lineHeight, q.signs, colors::Grey,
+                          colors::White);
     }
     canvas.SetFontSize(DrawingFontSize);
 }

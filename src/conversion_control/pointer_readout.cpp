@@ -64,8 +64,7 @@ std::string PolarReadout(const Canvas &polar, float x, float y, std::string_view
            quadrantText(p.dx, p.dy);
 }
 
-std::string RectangularReadout(const Canvas &rectangular, float x, float y,
-                               std::string_view rText)
+std::string RectangularReadout(const Canvas &rectangular, float x, float y, std::string_view rText)
 {
     const double r = modMath::TextToNumber(rText);
     const PointerPlace p = placeOf(rectangular, x, y);

@@ -58,8 +58,8 @@ void DrawPolarDiagram(Canvas &canvas, const InputBoxes &boxes)
     }
 
     for (int i = 1; i <= Rings; ++i)
-        modMain::DrawCircle(canvas, frame.cx, frame.cy, i * frame.RingSpacing,
-                            colors::ButtonFace, colors::None, 0, 360);
+        modMain::DrawCircle(canvas, frame.cx, frame.cy, i * frame.RingSpacing, colors::ButtonFace,
+                            colors::None, 0, 360);
     drawSpokesAndAngleLabels(canvas, frame);
     DrawQuadrantLabels(canvas, frame);
 
@@ -72,6 +72,6 @@ void DrawPolarDiagram(Canvas &canvas, const InputBoxes &boxes)
     modMain::DrawCircle(canvas, frame.cx, frame.cy, outer, colors::Red, colors::None, 0, 360);
     DrawPointMarker(canvas, frame, dx, dy);
     DrawPointLabel(canvas, frame, dx, dy,
-                   "(r=" + modMath::FormatSignificant(r) + ", \u00D8=" +
-                       modMath::FormatSignificant(angle) + DegreeSign + ")");
+                   "(r=" + modMath::FormatSignificant(r) +
+                       ", \u00D8=" + modMath::FormatSignificant(angle) + DegreeSign + ")");
 }

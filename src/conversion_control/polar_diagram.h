@@ -6,7 +6,8 @@
 class Canvas;
 struct InputBoxes;
 
-// Reads r and Ø from the Tags; an unreadable Tag throws modMath::ConversionError,
-// an arithmetic fault modMath::ArithmeticError, both before the canvas changes
-// or at the step that fails. Leaves the canvas at font size 8.
+// Reads r and Ø from the Tags before the canvas changes: an unreadable Tag
+// throws modMath::ConversionError and leaves the previous drawing. An arithmetic
+// fault throws modMath::ArithmeticError where it happens, leaving what was
+// drawn so far. Leaves the canvas at font size 8.
 void DrawPolarDiagram(Canvas &canvas, const InputBoxes &boxes);

@@ -6,7 +6,8 @@
 class Canvas;
 struct InputBoxes;
 
-// Reads x, y and r from the Tags; an unreadable Tag throws
-// modMath::ConversionError, an arithmetic fault modMath::ArithmeticError.
-// Leaves the canvas at font size 8.
+// Reads r, x and y from the Tags before the canvas changes: an unreadable Tag
+// throws modMath::ConversionError and leaves the previous drawing. An arithmetic
+// fault throws modMath::ArithmeticError where it happens, leaving what was
+// drawn so far. Leaves the canvas at font size 8.
 void DrawRectangularDiagram(Canvas &canvas, const InputBoxes &boxes);

@@ -76,12 +76,10 @@ constexpr float DesignFontSize = 8.25f;
 } // namespace
 
 QImageCanvas::QImageCanvas(QSizeF interior, qreal dpr)
-    : Canvas(DesignFontSize),
-      m_interior(interior),
+    : Canvas(DesignFontSize), m_interior(interior),
       m_image(makeImage(interior, dpr, toQColor(colors::White))),
       m_metricsDevice(makeImage(QSizeF(1, 1), dpr, Qt::white)),
-      m_font(QGuiApplication::font().family()),
-      m_metrics(m_font)
+      m_font(QGuiApplication::font().family()), m_metrics(m_font)
 {
     fontSizeChanged();
 }
@@ -133,8 +131,8 @@ void QImageCanvas::Circle(float x, float y, float radius, OleColor color, float 
 {
     if (radius < 0)
         return;
-    // Counter-clockwise from start to end, going on past a full turn when end
-    // lies before start.
+    // Counter-clockwise from start to end, passing through 0 when end lies
+    // before start.
     const double from = qRadiansToDegrees(std::fabs(double(start)));
     double span = qRadiansToDegrees(std::fabs(double(end))) - from;
     if (span < 0)

@@ -50,8 +50,16 @@ protected:
     void fontSizeChanged() override;
 
 private:
-    enum class Shape { Open, Closed };
-    enum class Smoothing { Off, On };
+    enum class Shape
+    {
+        Open,
+        Closed
+    };
+    enum class Smoothing
+    {
+        Off,
+        On
+    };
     // One painter serves a whole drawing; image() ends it so the pixels are
     // complete. Null while the image is empty.
     QPainter *preparePainter(OleColor penColor, Shape shape, Smoothing smoothing);

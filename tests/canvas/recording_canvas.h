@@ -12,7 +12,16 @@
 #include <utility>
 #include <vector>
 
-enum class CallKind { Cls, Circle, Arc, Line, Box, Print, FontSize };
+enum class CallKind
+{
+    Cls,
+    Circle,
+    Arc,
+    Line,
+    Box,
+    Print,
+    FontSize
+};
 
 struct CanvasCall
 {
@@ -39,8 +48,7 @@ public:
 
     RecordingCanvas(float width, float height, float designFontSize = 8.25f)
         : Canvas(designFontSize), m_width(width), m_height(height)
-    {
-    }
+    {}
 
     std::vector<CanvasCall> calls;
     // When set, the next call of this kind throws after recording.
@@ -87,10 +95,7 @@ public:
     {
         return WidthAt(FontSize(), text);
     }
-    [[nodiscard]] float TextHeight(std::string_view) const override
-    {
-        return HeightAt(FontSize());
-    }
+    [[nodiscard]] float TextHeight(std::string_view) const override { return HeightAt(FontSize()); }
     [[nodiscard]] float ScaleWidth() const override { return m_width; }
     [[nodiscard]] float ScaleHeight() const override { return m_height; }
 

@@ -29,8 +29,7 @@ TEST(DrawCircle, ClosedOnlyForExactlyZeroTo360)
 {
     const CircleRow rows[] = {
         {"0 to 360: closed circle", 0, 360, CallKind::Circle, 0, 0},
-        {"0 to 180: arc up to the negative x axis", 0, 180, CallKind::Arc, 0,
-         3.14159265358979f},
+        {"0 to 180: arc up to the negative x axis", 0, 180, CallKind::Arc, 0, 3.14159265358979f},
         {"90 to 360: arc", 90, 360, CallKind::Arc, 1.5707963267949f, 6.28318530717959f},
         {"360 to 0: arc, not a circle", 360, 0, CallKind::Arc, 6.28318530717959f, 0},
         {"0 to 360.000001: arc", 0, 360.000001, CallKind::Arc, 0, 6.28318530717959f},
@@ -71,8 +70,8 @@ struct FillRow
 TEST(DrawCircleAndBox, FillOnlyForTheCall)
 {
     const FillRow rows[] = {
-        {"-1 on a transparent canvas: no fill", ::FillStyle::Transparent, colors::Red,
-         colors::None, ::FillStyle::Transparent, colors::Red},
+        {"-1 on a transparent canvas: no fill", ::FillStyle::Transparent, colors::Red, colors::None,
+         ::FillStyle::Transparent, colors::Red},
         {"-1 on a solid canvas: the canvas's own fill", ::FillStyle::Solid, colors::Red,
          colors::None, ::FillStyle::Solid, colors::Red},
         {"blue: solid blue for the call", ::FillStyle::Transparent, colors::Red, colors::Blue,

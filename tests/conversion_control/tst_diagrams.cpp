@@ -38,8 +38,7 @@ public:
         add(CallKind::Line, {x1, y1, x2, y2}, color);
     }
     // A text at font size `size`; with a background a solid box comes first.
-    void text(double x, double y, const std::string &text, float size, OleColor fore,
-              OleColor back)
+    void text(double x, double y, const std::string &text, float size, OleColor fore, OleColor back)
     {
         if (back != colors::None) {
             add(CallKind::Box,
@@ -62,8 +61,7 @@ public:
         const double q = 3 * s;
         text(cx + q - 10 * w / 2, cy - q - h / 2, "Quadrant I", 12, colors::Grey, colors::White);
         text(cx - q - 11 * w / 2, cy - q - h / 2, "Quadrant II", 12, colors::Grey, colors::White);
-        text(cx - q - 12 * w / 2, cy + q - h / 2, "Quadrant III", 12, colors::Grey,
-             colors::White);
+        text(cx - q - 12 * w / 2, cy + q - h / 2, "Quadrant III", 12, colors::Grey, colors::White);
         text(cx + q - 11 * w / 2, cy + q - h / 2, "Quadrant IV", 12, colors::Grey, colors::White);
         text(cx + q - 5 * w / 2, cy - q + h / 2, "(+,+)", 12, colors::Grey, colors::White);
         text(cx - q - 5 * w / 2, cy - q + h / 2, "(-,+)", 12, colors::Grey, colors::White);
@@ -75,7 +73,7 @@ public:
 private:
     void add(CallKind kind, std::vector<double> args, OleColor color, std::string text = {})
     {
-        CanvasCall call{kind, {}, color, std::move(text), 0, 1, ::FillStyle::Transparent,
+        CanvasCall call{kind,       {}, color, std::move(text), 0, 1, ::FillStyle::Transparent,
                         Transparent};
         for (const double a : args)
             call.args.push_back(float(a));
@@ -263,8 +261,7 @@ struct PointRow
     const char *label;
 };
 
-void expectPoint(const RecordingCanvas &canvas, const PointRow &row, double cx, double cy,
-                 double s)
+void expectPoint(const RecordingCanvas &canvas, const PointRow &row, double cx, double cy, double s)
 {
     const auto circles = canvas.callsOf(CallKind::Circle);
     ASSERT_GE(circles.size(), 2u);
@@ -282,12 +279,10 @@ void expectPoint(const RecordingCanvas &canvas, const PointRow &row, double cx, 
 TEST_F(Diagrams, PolarPointOnTheOuterRingInTheDirectionOfTheAngle)
 {
     const PointRow rows[] = {
-        {"0: right end of the horizontal axis", polarTags("5", "0"), 1, 0,
-         "(r=5, \u00D8=0\u00B0)"},
+        {"0: right end of the horizontal axis", polarTags("5", "0"), 1, 0, "(r=5, \u00D8=0\u00B0)"},
         {"90: top", polarTags("5", "90"), 0, 1, "(r=5, \u00D8=90\u00B0)"},
         {"270: bottom", polarTags("5", "270"), 0, -1, "(r=5, \u00D8=270\u00B0)"},
-        {"360 as 0, label not normalised", polarTags("5", "360"), 1, 0,
-         "(r=5, \u00D8=360\u00B0)"},
+        {"360 as 0, label not normalised", polarTags("5", "360"), 1, 0, "(r=5, \u00D8=360\u00B0)"},
         {"-90 as 270", polarTags("5", "-90"), 0, -1, "(r=5, \u00D8=-90\u00B0)"},
         {"negative r: direction of the angle itself", polarTags("-5", "0"), 1, 0,
          "(r=-5, \u00D8=0\u00B0)"},
@@ -312,8 +307,8 @@ TEST_F(Diagrams, RectangularPointOnTheCircleInTheDirectionOfXY)
         {"(3, 4)", rectangularTags("5", "3", "4"), 0.6, 0.8, "(X=3, Y=4)"},
         {"(300, 400): same place, other label", rectangularTags("500", "300", "400"), 0.6, 0.8,
          "(X=300, Y=400)"},
-        {"x = 0, y > 0: the point is still drawn, at the top", rectangularTags("5", "0", "5"), 0,
-         1, "(X=0, Y=5)"},
+        {"x = 0, y > 0: the point is still drawn, at the top", rectangularTags("5", "0", "5"), 0, 1,
+         "(X=0, Y=5)"},
         {"x = 0, y < 0: bottom", rectangularTags("5", "0", "-5"), 0, -1, "(X=0, Y=-5)"},
         {"y = 0, x < 0: left", rectangularTags("2", "-2", "0"), -1, 0, "(X=-2, Y=0)"},
         {"(-1, -1)", rectangularTags("1.4142135623731", "-1", "-1"), -d, -d, "(X=-1, Y=-1)"},

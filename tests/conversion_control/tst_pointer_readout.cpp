@@ -34,8 +34,8 @@ TEST_F(PointerReadout, TextsAroundTheCentre)
     const ReadoutRow rows[] = {
         {"centre: angle 180, Quadrant II", 136, 150, "Radius = 0; Angle = 180°; Quadrant II",
          "X = 0; Y = 0; Quadrant II"},
-        {"straight right: angle 0, Quadrant I", 176, 150,
-         "Radius = 1.67; Angle = 0°; Quadrant I", "X = 1.67; Y = 0; Quadrant I"},
+        {"straight right: angle 0, Quadrant I", 176, 150, "Radius = 1.67; Angle = 0°; Quadrant I",
+         "X = 1.67; Y = 0; Quadrant I"},
         {"straight left: angle 180, Quadrant II", 96, 150,
          "Radius = 1.67; Angle = 180°; Quadrant II", "X = -1.67; Y = 0; Quadrant II"},
         {"on the outer ring: Radius = r", 256, 150, "Radius = 5; Angle = 0°; Quadrant I",

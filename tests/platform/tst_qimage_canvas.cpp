@@ -83,15 +83,34 @@ private slots:
         QTest::addColumn<double>("dpr");
         QTest::addColumn<double>("direction"); // degrees
 
-        QTest::newRow("polar 0°: right end of the axis") << true << "5" << "0" << "0" << "0" << 1.0 << 0.0;
-        QTest::newRow("polar 90°: top") << true << "5" << "90" << "0" << "0" << 1.0 << 90.0;
-        QTest::newRow("polar 130°") << true << "5" << "130" << "0" << "0" << 1.0 << 130.0;
-        QTest::newRow("polar 270°: bottom") << true << "5" << "270" << "0" << "0" << 1.0 << 270.0;
-        QTest::newRow("polar 130° at dpr 2") << true << "5" << "130" << "0" << "0" << 2.0 << 130.0;
-        QTest::newRow("rectangular (-3, -4)")
-            << false << "5" << "0" << "-3" << "-4" << 1.0 << modMath::RectToAngle(-3, -4);
-        QTest::newRow("rectangular (0, 5): x = 0 still drawn")
-            << false << "5" << "0" << "0" << "5" << 1.0 << 90.0;
+        QTest::newRow("polar 0°: right end of the axis") << true << "5"
+                                                         << "0"
+                                                         << "0"
+                                                         << "0" << 1.0 << 0.0;
+        QTest::newRow("polar 90°: top") << true << "5"
+                                        << "90"
+                                        << "0"
+                                        << "0" << 1.0 << 90.0;
+        QTest::newRow("polar 130°") << true << "5"
+                                    << "130"
+                                    << "0"
+                                    << "0" << 1.0 << 130.0;
+        QTest::newRow("polar 270°: bottom") << true << "5"
+                                            << "270"
+                                            << "0"
+                                            << "0" << 1.0 << 270.0;
+        QTest::newRow("polar 130° at dpr 2") << true << "5"
+                                             << "130"
+                                             << "0"
+                                             << "0" << 2.0 << 130.0;
+        QTest::newRow("rectangular (-3, -4)") << false << "5"
+                                              << "0"
+                                              << "-3"
+                                              << "-4" << 1.0 << modMath::RectToAngle(-3, -4);
+        QTest::newRow("rectangular (0, 5): x = 0 still drawn") << false << "5"
+                                                               << "0"
+                                                               << "0"
+                                                               << "5" << 1.0 << 90.0;
     }
 
     void dotAtTheConvertedPlace()
@@ -130,10 +149,14 @@ private slots:
         QTest::addColumn<QString>("angle");
         QTest::addColumn<QString>("edge");
 
-        QTest::newRow("left: x = 0") << QSizeF(289, 313) << "180" << "left";
-        QTest::newRow("right: ends at the right edge") << QSizeF(289, 313) << "0" << "right";
-        QTest::newRow("top: y = 0") << QSizeF(600, 300) << "90" << "top";
-        QTest::newRow("inside: centred above the dot") << QSizeF(289, 313) << "130" << "none";
+        QTest::newRow("left: x = 0") << QSizeF(289, 313) << "180"
+                                     << "left";
+        QTest::newRow("right: ends at the right edge") << QSizeF(289, 313) << "0"
+                                                       << "right";
+        QTest::newRow("top: y = 0") << QSizeF(600, 300) << "90"
+                                    << "top";
+        QTest::newRow("inside: centred above the dot") << QSizeF(289, 313) << "130"
+                                                       << "none";
     }
 
     void labelsClampedAtTheEdges()
