@@ -68,9 +68,12 @@ std::string RectangularReadout(const Canvas &rectangular, float x, float y, std:
 {
     const double r = modMath::TextToNumber(rText);
     const PointerPlace p = placeOf(rectangular, x, y);
-    // Right and up are positive, while dx grows to the left.
-    const double xValue = CheckedResult(-(r / 6 * CheckedResult(p.dx / p.RingSpacing)));
-    const double yValue = CheckedResult(r / 6 * CheckedResult(p.dy / p.RingSpacing));
+    // Right and up are positive, while dx grows to the left. The magnitude of r
+    // keeps the signs those of the quadrant named beside them, as in the
+    // diagram's point label.
+    const double scale = std::fabs(r) / 6;
+    const double xValue = CheckedResult(-(scale * CheckedResult(p.dx / p.RingSpacing)));
+    const double yValue = CheckedResult(scale * CheckedResult(p.dy / p.RingSpacing));
     return "X = " + modMath::FormatSignificant(xValue) + "; " +
            "Y = " + modMath::FormatSignificant(yValue) + quadrantText(p.dx, p.dy);
 }

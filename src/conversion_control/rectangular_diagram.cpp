@@ -72,8 +72,11 @@ void DrawRectangularDiagram(Canvas &canvas, const InputBoxes &boxes)
     const double dy = outer * std::sin(radians);
     modMain::DrawCircle(canvas, frame.cx, frame.cy, outer, colors::Red, colors::None, 0, 360);
     DrawPointMarker(canvas, frame, dx, dy);
-    const double xValue = CheckedResult(r / 6 * (dx / s));
-    const double yValue = CheckedResult(r / 6 * (dy / s));
+    // The grid measures distance: with a negative r its magnitude keeps the
+    // label's signs those of x and y and of the quadrant the dot is in.
+    const double scale = std::fabs(r) / 6;
+    const double xValue = CheckedResult(scale * (dx / s));
+    const double yValue = CheckedResult(scale * (dy / s));
     DrawPointLabel(canvas, frame, dx, dy,
                    "(X=" + modMath::FormatSignificant(xValue) +
                        ", Y=" + modMath::FormatSignificant(yValue) + ")");

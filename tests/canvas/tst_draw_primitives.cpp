@@ -101,15 +101,6 @@ TEST(DrawCircleAndBox, FillOnlyForTheCall)
     }
 }
 
-TEST(DrawBox, HandsTheCornersAsGiven)
-{
-    RecordingCanvas canvas(100, 100);
-    DrawBox(canvas, 30.5, 40, 10, 2.25, colors::Red, colors::None);
-    ASSERT_EQ(canvas.calls.size(), 1u);
-    EXPECT_EQ(canvas.calls[0].kind, CallKind::Box);
-    EXPECT_EQ(canvas.calls[0].args, (std::vector<float>{30.5f, 40, 10, 2.25f}));
-}
-
 TEST(DrawLine, WidthOnlyForTheCall)
 {
     RecordingCanvas canvas(100, 100);

@@ -314,6 +314,10 @@ TEST_F(Diagrams, RectangularPointOnTheCircleInTheDirectionOfXY)
         {"(-1, -1)", rectangularTags("1.4142135623731", "-1", "-1"), -d, -d, "(X=-1, Y=-1)"},
         {"only y has a significant digit", rectangularTags("0.001", "0", "0.001"), 0, 1,
          "(X=0, Y=0)"},
+        // r = -5, Ø = 30 converted: the label repeats x and y, signs included.
+        {"negative r: label keeps the signs of x and y",
+         rectangularTags("-5", "-4.33012701892219", "-2.5"), -std::cos(M_PI / 6),
+         -std::sin(M_PI / 6), "(X=-4.33, Y=-2.5)"},
     };
     for (const PointRow &row : rows) {
         SCOPED_TRACE(row.name);

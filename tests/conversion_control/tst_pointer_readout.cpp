@@ -88,8 +88,10 @@ TEST_F(PointerReadout, ScaleFollowsTheTypedRadius)
     const Row rows[] = {
         {"r = 0: zero everywhere, angle and quadrant still follow", "0",
          "Radius = 0; Angle = 135°; Quadrant II", "X = 0; Y = 0; Quadrant II"},
-        {"negative r turns the values round", "-6", "Radius = -1.41; Angle = 135°; Quadrant II",
-         "X = 1; Y = -1; Quadrant II"},
+        // The polar read-out names r as typed, like the polar label; x and y keep
+        // the signs of their quadrant.
+        {"negative r", "-6", "Radius = -1.41; Angle = 135°; Quadrant II",
+         "X = -1; Y = 1; Quadrant II"},
         {"typed with a group separator", "1,200", "Radius = 282.84; Angle = 135°; Quadrant II",
          "X = -200; Y = 200; Quadrant II"},
     };

@@ -69,12 +69,18 @@ private slots:
         QTest::addColumn<int>("caret");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("second point discarded") << "12.5" << 4 << "." << "12.5";
-        QTest::newRow("minus between digits accepted") << "12" << 1 << "-" << "1-2";
-        QTest::newRow("second minus discarded") << "-12" << 3 << "-" << "-12";
-        QTest::newRow("comma three times") << "1" << 1 << ",,," << "1,,,";
-        QTest::newRow("letters, blank, plus and E discarded") << "5" << 1 << "a E+x" << "5";
-        QTest::newRow("digits anywhere") << "5" << 0 << "12" << "125";
+        QTest::newRow("second point discarded") << "12.5" << 4 << "."
+                                                << "12.5";
+        QTest::newRow("minus between digits accepted") << "12" << 1 << "-"
+                                                       << "1-2";
+        QTest::newRow("second minus discarded") << "-12" << 3 << "-"
+                                                << "-12";
+        QTest::newRow("comma three times") << "1" << 1 << ",,,"
+                                           << "1,,,";
+        QTest::newRow("letters, blank, plus and E discarded") << "5" << 1 << "a E+x"
+                                                              << "5";
+        QTest::newRow("digits anywhere") << "5" << 0 << "12"
+                                         << "125";
     }
     void keyFilter()
     {

@@ -310,15 +310,6 @@ private slots:
         QCOMPARE(QColor(canvas.image().pixel(55, 75)), QColor(Qt::black)); // outline
     }
 
-    void clsFillsTheBackColour()
-    {
-        QImageCanvas canvas(QSizeF(20, 20), 1.0);
-        canvas.Line(0, 10, 20, 10, colors::Black);
-        canvas.SetBackColor(colors::Blue);
-        canvas.Cls();
-        QCOMPARE(QColor(canvas.image().pixel(10, 10)), QColor(Qt::blue));
-    }
-
     void arcRunsCounterClockwise()
     {
         QImageCanvas canvas(QSizeF(100, 100), 1.0);
@@ -370,16 +361,6 @@ private slots:
         const int inside = bluishPixels(image, QRect(20, 30, width, height));
         QVERIFY(inside > 0);
         QCOMPARE(bluishPixels(image, image.rect()), inside);
-    }
-
-    void fontSizeChangesTheMetrics()
-    {
-        QImageCanvas canvas(QSizeF(100, 100), 1.0);
-        QCOMPARE(canvas.FontSize(), 8.25f);
-        const float designWidth = canvas.TextWidth("XXXX");
-        canvas.SetFontSize(12);
-        QVERIFY(canvas.TextWidth("XXXX") > designWidth);
-        QVERIFY(canvas.TextHeight("X") > 0);
     }
 };
 
