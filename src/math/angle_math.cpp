@@ -32,17 +32,23 @@ double roundHalfEven(double v)
     return std::nearbyint(v);
 }
 
+float narrowed(double v, const char *what)
+{
+    if (std::isnan(v)) {
+        throw ArithmeticError(std::string("Invalid operation: ") + what + " is not a number");
+    }
+    if (std::fabs(v) >= kSingleOverflowThreshold) {
+        throw ArithmeticError(std::string("Overflow: ") + what +
+                              " is beyond the single-precision range");
+    }
+    return static_cast<float>(v);
+}
+
 } // namespace
 
 float ToSingle(double v)
 {
-    if (std::isnan(v)) {
-        throw ArithmeticError("Invalid operation: not a number");
-    }
-    if (std::fabs(v) >= kSingleOverflowThreshold) {
-        throw ArithmeticError("Overflow: the angle is beyond the single-precision range");
-    }
-    return static_cast<float>(v);
+    return narrowed(v, "a coordinate");
 }
 
 double GetPi()
@@ -52,13 +58,13 @@ double GetPi()
 
 double RadToDeg(double radians)
 {
-    const double x = ToSingle(radians);
+    const double x = narrowed(radians, "the angle");
     return (x * 180.0) / GetPi();
 }
 
 double DegToRad(double degrees)
 {
-    const double x = ToSingle(degrees);
+    const double x = narrowed(degrees, "the angle");
     return (x * GetPi()) / 180.0;
 }
 
