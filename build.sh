@@ -8,7 +8,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 # Everything the build, the tests and the app need, from Debian's packages.
 PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
 )

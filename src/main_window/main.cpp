@@ -1,9 +1,11 @@
 // Starts the calculator: the main window, its title, shown maximized.
 
 #include "main_window/frm_main.h"
+#include "platform/window_manager.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -19,5 +21,8 @@ int main(int argc, char *argv[])
     frmMain window;
     window.setWindowTitle(QStringLiteral("Morvane (Polar and Rectangular Conversion)"));
     window.showMaximized();
+    if (!WindowManagerRunning()) {
+        window.setGeometry(window.screen()->availableGeometry());
+    }
     return QApplication::exec();
 }
