@@ -14,6 +14,8 @@
 #include <QTimer>
 
 #include <cmath>
+#include <exception>
+#include <utility>
 
 namespace {
 
@@ -139,17 +141,11 @@ void ucPolarRect::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     LayoutControl(m_geometry, static_cast<float>(width()), static_cast<float>(height()));
     applyGeometry();
-    // A drawing that fails ends there; the other diagram is still drawn.
     try {
-        DrawPolarDiagram(m_picPolar->canvas(), m_boxes);
+        drawDiagrams();
     } catch (const std::exception &) {
+        // Layout reports nothing: the drawing simply shows what it got to.
     }
-    try {
-        DrawRectangularDiagram(m_picRectangular->canvas(), m_boxes);
-    } catch (const std::exception &) {
-    }
-    m_picPolar->showDrawing();
-    m_picRectangular->showDrawing();
 }
 
 void ucPolarRect::Refresh()
@@ -176,18 +172,23 @@ void ucPolarRect::showBoxTexts()
 
 void ucPolarRect::drawDiagrams()
 {
-    // Shown even when a drawing stops half-way: what was drawn stays.
-    struct ShowOnExit
-    {
-        PictureBox *a, *b;
-        ~ShowOnExit()
-        {
-            a->showDrawing();
-            b->showDrawing();
+    // A drawing that fails ends there and the other diagram is still drawn;
+    // the first failure is passed on once both are on screen.
+    std::exception_ptr failure;
+    for (auto [box, draw] : {std::pair{m_picPolar, &DrawPolarDiagram},
+                             std::pair{m_picRectangular, &DrawRectangularDiagram}}) {
+        try {
+            draw(box->canvas(), m_boxes);
+        } catch (const std::exception &) {
+            if (!failure) {
+                failure = std::current_exception();
+            }
         }
-    } show{m_picPolar, m_picRectangular};
-    DrawPolarDiagram(m_picPolar->canvas(), m_boxes);
-    DrawRectangularDiagram(m_picRectangular->canvas(), m_boxes);
+        box->showDrawing();
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
 }
 
 void ucPolarRect::runCommand(std::int16_t index)
