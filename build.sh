@@ -11,6 +11,7 @@ PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
+    clang libclang-rt-dev
 )
 
 install_missing() {
@@ -44,6 +45,10 @@ run)
 test)
     install_missing
     build build
+    # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+    # then a short bounded fuzzing run of the number and document code.
+    scripts/sanitize.sh
+    scripts/fuzz.sh "${MORVANE_FUZZ_SECONDS:-15}"
     ctest --test-dir build --output-on-failure --timeout 300
     ;;
 *)

@@ -8,8 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    const double v = input.Double();
-    const std::int16_t setting = input.Int16();
+    const double v = input.float64();
+    const std::int16_t setting = input.int16();
     if (!std::isfinite(v)) {
         return 0;
     }
@@ -19,22 +19,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         shown = modMath::FormatSignificant(v);
     } catch (const std::exception &e) {
-        fuzz::Fail("FormatSignificant threw for a finite value",
-                   fuzz::Describe(v) + ", setting " + std::to_string(setting) + ": " + e.what());
+        fuzz::fail("FormatSignificant threw for a finite value",
+                   fuzz::describe(v) + ", setting " + std::to_string(setting) + ": " + e.what());
     }
     const std::string call =
-        fuzz::Describe(v) + ", setting " + std::to_string(setting) + ": " + fuzz::Quote(shown);
-    fuzz::Require(!fuzz::ShowsNonFinite(shown), "FormatSignificant shows inf or NaN", call);
+        fuzz::describe(v) + ", setting " + std::to_string(setting) + ": " + fuzz::quote(shown);
+    fuzz::require(!fuzz::showsNonFinite(shown), "FormatSignificant shows inf or NaN", call);
 
     // The setting counts digits after the point; it caps what is shown.
-    const int places = fuzz::PlacesOf(shown);
-    fuzz::Require(places <= std::max<int>(setting, 0),
+    const int places = fuzz::placesOf(shown);
+    fuzz::require(places <= std::max<int>(setting, 0),
                   "FormatSignificant shows more places than the setting", call);
-    fuzz::Require(fuzz::IsFixedText(shown, places), "FormatSignificant wrote a malformed text",
+    fuzz::require(fuzz::isFixedText(shown, places), "FormatSignificant wrote a malformed text",
                   call);
-    const double read = fuzz::ReadBack(shown, "FormatSignificant");
-    fuzz::Require(fuzz::WithinPlaces(read, v, places),
+    const double read = fuzz::readBack(shown, "FormatSignificant");
+    fuzz::require(fuzz::withinPlaces(read, v, places),
                   "FormatSignificant is off by more than half a unit in its last place",
-                  call + " reads " + fuzz::Describe(read));
+                  call + " reads " + fuzz::describe(read));
     return 0;
 }

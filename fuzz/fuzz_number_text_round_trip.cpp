@@ -6,34 +6,34 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     fuzz::FuzzInput input(data, size);
-    const double v = input.Double();
-    const int places = input.Byte() % 41;
+    const double v = input.float64();
+    const int places = input.byte() % 41;
     if (!std::isfinite(v)) {
         return 0;
     }
-    const std::string value = fuzz::Describe(v);
+    const std::string value = fuzz::describe(v);
 
     const std::string text = modMath::NumberToText(v);
-    fuzz::Require(!fuzz::ShowsNonFinite(text), "NumberToText shows inf or NaN", value);
-    const double read = fuzz::ReadBack(text, "NumberToText");
-    fuzz::Require(modMath::NumberToText(read) == text,
-                  "the 15-digit text does not survive a round trip",
-                  value + ": " + fuzz::Quote(text) + " -> " +
-                      fuzz::Quote(modMath::NumberToText(read)));
+    fuzz::require(!fuzz::showsNonFinite(text), "NumberToText shows inf or NaN", value);
+    const double read = fuzz::readBack(text, "NumberToText");
+    fuzz::require(
+        modMath::NumberToText(read) == text, "the 15-digit text does not survive a round trip",
+        value + ": " + fuzz::quote(text) + " -> " + fuzz::quote(modMath::NumberToText(read)));
     // Half a unit of the 15th digit is at most 5E-15 of the value; reading
     // the text back adds at most half a unit in the double's last place.
-    fuzz::Require(std::fabs(read - v) <= 5.2e-15 * std::fabs(v),
+    fuzz::require(std::fabs(read - v) <= 5.2e-15 * std::fabs(v),
                   "the 15-digit text is not the value rounded to 15 digits",
-                  value + ": " + fuzz::Quote(text));
+                  value + ": " + fuzz::quote(text));
 
     const std::string fixed = modMath::FormatFixed(v, places);
-    const std::string call = value + ", " + std::to_string(places) + " places: " + fuzz::Quote(fixed);
-    fuzz::Require(!fuzz::ShowsNonFinite(fixed), "FormatFixed shows inf or NaN", call);
-    fuzz::Require(fuzz::IsFixedText(fixed, places),
+    const std::string call =
+        value + ", " + std::to_string(places) + " places: " + fuzz::quote(fixed);
+    fuzz::require(!fuzz::showsNonFinite(fixed), "FormatFixed shows inf or NaN", call);
+    fuzz::require(fuzz::isFixedText(fixed, places),
                   "FormatFixed did not write grouped digits and exactly the places asked", call);
-    const double fixedRead = fuzz::ReadBack(fixed, "FormatFixed");
-    fuzz::Require(fuzz::WithinPlaces(fixedRead, v, places),
+    const double fixedRead = fuzz::readBack(fixed, "FormatFixed");
+    fuzz::require(fuzz::withinPlaces(fixedRead, v, places),
                   "FormatFixed is off by more than half a unit in its last place",
-                  call + " reads " + fuzz::Describe(fixedRead));
+                  call + " reads " + fuzz::describe(fixedRead));
     return 0;
 }

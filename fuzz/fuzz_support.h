@@ -24,14 +24,14 @@ class FuzzInput
 public:
     FuzzInput(const std::uint8_t *data, std::size_t size) : m_data(data), m_size(size) {}
 
-    std::uint8_t Byte()
+    std::uint8_t byte()
     {
         std::uint8_t b = 0;
         take(&b, 1);
         return b;
     }
 
-    std::int16_t Int16()
+    std::int16_t int16()
     {
         std::int16_t v = 0;
         take(&v, sizeof v);
@@ -39,14 +39,14 @@ public:
     }
 
     // Any bit pattern: subnormals, negative zero, infinities and NaNs included.
-    double Double()
+    double float64()
     {
         double v = 0;
         take(&v, sizeof v);
         return v;
     }
 
-    [[nodiscard]] std::string_view Rest() const
+    [[nodiscard]] std::string_view rest() const
     {
         return {reinterpret_cast<const char *>(m_data + m_used), m_size - m_used};
     }
@@ -66,7 +66,7 @@ private:
 
 // Prints what broke and aborts, which libFuzzer records as a crash together
 // with the input that caused it.
-[[noreturn]] inline void Fail(std::string_view property, std::string_view detail = {})
+[[noreturn]] inline void fail(std::string_view property, std::string_view detail = {})
 {
     std::fprintf(stderr, "\n*** property broken: %.*s\n", static_cast<int>(property.size()),
                  property.data());
@@ -76,28 +76,28 @@ private:
     std::abort();
 }
 
-inline void Require(bool holds, std::string_view property, std::string_view detail = {})
+inline void require(bool holds, std::string_view property, std::string_view detail = {})
 {
     if (!holds) {
-        Fail(property, detail);
+        fail(property, detail);
     }
 }
 
 // A double in both exact (hex) and decimal form, for failure messages.
-inline std::string Describe(double v)
+inline std::string describe(double v)
 {
     std::array<char, 64> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%a (%.17g)", v, v);
     return buffer.data();
 }
 
-inline std::string Quote(std::string_view text)
+inline std::string quote(std::string_view text)
 {
     return "\"" + std::string(text) + "\"";
 }
 
 // The spellings a C or C++ library gives inf and NaN.
-inline bool ShowsNonFinite(std::string_view text)
+inline bool showsNonFinite(std::string_view text)
 {
     for (const std::string_view word : {"inf", "nan", "INF", "NAN", "Inf", "NaN"}) {
         if (text.find(word) != std::string_view::npos) {
@@ -108,18 +108,18 @@ inline bool ShowsNonFinite(std::string_view text)
 }
 
 // Reads a text that the calculator itself wrote and therefore must read back.
-inline double ReadBack(std::string_view text, std::string_view writer)
+inline double readBack(std::string_view text, std::string_view writer)
 {
     try {
         return modMath::TextToNumber(text);
     } catch (const std::exception &e) {
-        Fail(std::string(writer) + " wrote a text that does not read back",
-             Quote(text) + ": " + e.what());
+        fail(std::string(writer) + " wrote a text that does not read back",
+             quote(text) + ": " + e.what());
     }
 }
 
 // Digits after the point of a fixed text (0 when it has no point).
-inline int PlacesOf(std::string_view text)
+inline int placesOf(std::string_view text)
 {
     const auto point = text.find('.');
     return point == std::string_view::npos ? 0 : static_cast<int>(text.size() - point - 1);
@@ -127,7 +127,7 @@ inline int PlacesOf(std::string_view text)
 
 // Optional "-", whole digits in groups of three separated by ",", then, when
 // places > 0, "." and exactly that many digits.
-inline bool IsFixedText(std::string_view text, int places)
+inline bool isFixedText(std::string_view text, int places)
 {
     if (!text.empty() && text.front() == '-') {
         text.remove_prefix(1);
@@ -162,7 +162,7 @@ inline bool IsFixedText(std::string_view text, int places)
 
 // |read - v| within half a unit in the last place shown, widened by the
 // 15-significant-digit step that every display rounding passes through.
-inline bool WithinPlaces(double read, double v, int places)
+inline bool withinPlaces(double read, double v, int places)
 {
     const double half = 0.5 * std::pow(10.0, -places);
     return std::fabs(read - v) <= (half + 1e-14 * std::fabs(v)) * (1 + 1e-12);
