@@ -11,8 +11,7 @@ void BM_PolarToRectangularCommand(benchmark::State &state)
 {
     modMath::SignificantValues = 2;
     InputBoxes boxes;
-    boxes.Text[0] = "5";
-    boxes.Text[1] = "30";
+    boxes.Text = {"5", "30", "0", "0"};
     for (auto _ : state) {
         ConvertTexts(PolarToRectangular, boxes);
         benchmark::DoNotOptimize(ReadResult(PolarToRectangular, boxes));
@@ -24,8 +23,7 @@ void BM_RectangularToPolarCommand(benchmark::State &state)
 {
     modMath::SignificantValues = 2;
     InputBoxes boxes;
-    boxes.Text[2] = "-1,234.5678";
-    boxes.Text[3] = "-3.2139380484327";
+    boxes.Text = {"0", "0", "-1,234.5678", "-3.2139380484327"};
     for (auto _ : state) {
         ConvertTexts(RectangularToPolar, boxes);
         benchmark::DoNotOptimize(ReadResult(RectangularToPolar, boxes));
