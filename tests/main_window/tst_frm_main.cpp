@@ -170,6 +170,17 @@ private slots:
         QVERIFY(!m_window->view()->hasSelectedText());
     }
 
+    void theViewLoadsNothingFromOutside()
+    {
+        QTextBrowser *view = m_window->view();
+        QVERIFY(
+            view->loadResource(QTextDocument::HtmlResource, QUrl::fromLocalFile("/etc/hostname"))
+                .isNull());
+        QVERIFY(view->loadResource(QTextDocument::ImageResource, QUrl("http://127.0.0.1/a.png"))
+                    .isNull());
+        QVERIFY(!view->openLinks());
+    }
+
     void aFailedCompositionKeepsThePreviousDocument()
     {
         convert(0, QStringLiteral("5"), QStringLiteral("30"));
