@@ -12,6 +12,7 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev
     fonts-liberation
     clang libclang-rt-dev
+    xvfb xdotool xclip imagemagick
 )
 
 install_missing() {

@@ -34,14 +34,12 @@ QFont designFont(qreal pointSize, bool bold)
     return font;
 }
 
-// Half-pixel design positions: each edge goes to its nearest pixel.
+// Half-pixel positions and sizes go to their nearest pixel each, so that
+// children of equal size, the two diagrams above all, stay equal on screen.
 QRect toPixels(const ChildRect &r)
 {
-    const int left = static_cast<int>(std::lround(r.Left));
-    const int top = static_cast<int>(std::lround(r.Top));
-    const int right = static_cast<int>(std::lround(r.Left + r.Width));
-    const int bottom = static_cast<int>(std::lround(r.Top + r.Height));
-    return {left, top, right - left, bottom - top};
+    return {static_cast<int>(std::lround(r.Left)), static_cast<int>(std::lround(r.Top)),
+            static_cast<int>(std::lround(r.Width)), static_cast<int>(std::lround(r.Height))};
 }
 
 QString quoted(const std::string &text)

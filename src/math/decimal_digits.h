@@ -18,7 +18,8 @@ struct DecimalDigits
     int Exponent = 0;
 };
 
-// Correctly rounded to 15 significant digits; v must be finite.
+// Correctly rounded to 15 significant digits; infinity and NaN throw
+// ArithmeticError, so they never reach a text.
 [[nodiscard]] DecimalDigits ToDecimalDigits(double v);
 
 } // namespace modMath::detail

@@ -218,7 +218,9 @@ private slots:
         QCOMPARE(tray->geometry(), QRect(0, -37, 700, 77));
         m_control->resize(0, 0);
         m_control->resize(585, 393);
-        QCOMPARE(diagram("picRectangular")->geometry(), QRect(292, 0, 292, 316));
+        QCOMPARE(diagram("picRectangular")->geometry(), QRect(292, 0, 293, 316));
+        QCOMPARE(diagram("picRectangular")->contentsRect().size(),
+                 diagram("picPolar")->contentsRect().size());
     }
 
     void crosshairsFollowThePointerAndTheTimer()

@@ -51,6 +51,17 @@ TEST(NumberToText, PlainAndExponentForms)
     }
 }
 
+TEST(NumberToText, InfinityAndNaNNeverBecomeText)
+{
+    for (double v :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_THROW((void)NumberToText(v), ArithmeticError);
+        EXPECT_THROW((void)FormatFixed(v, 2), ArithmeticError);
+        EXPECT_THROW((void)FormatSignificant(v), ArithmeticError);
+    }
+}
+
 TEST(TextToNumber, AcceptedTexts)
 {
     const struct
