@@ -236,11 +236,12 @@ bool ucPolarRect::eventFilter(QObject *watched, QEvent *event)
     }
     auto *box = qobject_cast<QLineEdit *>(watched);
     const auto *key = static_cast<QKeyEvent *>(event);
-    // Shortcuts (paste, undo, select all) and keys that type nothing (arrows,
-    // Delete, Home) are the box's own; only typed characters are filtered.
+    // Shortcuts (paste, undo, select all), focus keys and keys that type
+    // nothing (arrows, Delete, Home) are not typing; only characters are filtered.
     const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     if (box == nullptr || (key->modifiers() & shortcut) || key->text().isEmpty() ||
-        key->key() == Qt::Key_Delete) {
+        key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab ||
+        key->key() == Qt::Key_Backtab) {
         return QWidget::eventFilter(watched, event);
     }
     const char16_t code = key->text().at(0).unicode();

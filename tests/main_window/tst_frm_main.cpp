@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -198,6 +199,53 @@ private slots:
         QVERIFY(message->isVisible());
         convert(0, QStringLiteral("12"), QStringLiteral("30"));
         QCOMPARE(message->text(), QString());
+    }
+
+    void usableFromTheKeyboardAlone()
+    {
+        QWidget *first = m_window->findChild<QWidget *>(QStringLiteral("picPolar"));
+        first->setFocus();
+        QStringList order{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, QStringList({"picPolar", "picRectangular", "cmdButton1", "cmdButton0",
+                                     "txtData3", "txtData2", "txtData1", "txtData0", "wbPreview",
+                                     "txtSignificantVal"}));
+        // Type r and Ø, then Shift+Tab back to the button and press Space.
+        find(QStringLiteral("txtData1"))->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
+        QCOMPARE(find(QStringLiteral("txtData1"))->text(), QStringLiteral("00"));
+        QCOMPARE(find(QStringLiteral("txtData0"))->text(), QStringLiteral("4"));
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdButton0"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(find(QStringLiteral("txtData2"))->text(), QStringLiteral("4"));
+        for (const char *menu : {"&File", "&Edit", "&About"}) {
+            const auto actions = m_window->menuBar()->actions();
+            QVERIFY(std::any_of(actions.begin(), actions.end(),
+                                [menu](QAction *a) { return a->text() == QLatin1String(menu); }));
+        }
+    }
+
+    void everyInputAndViewHasAnAccessibleName()
+    {
+        for (const char *name :
+             {"txtData0", "txtData1", "txtData2", "txtData3", "txtSignificantVal", "picPolar",
+              "picRectangular", "wbPreview", "lblInfo0", "lblInfo1", "cmdButton0", "cmdButton1"}) {
+            auto *widget = m_window->findChild<QWidget *>(QLatin1String(name));
+            QVERIFY2(widget != nullptr, name);
+            const QString accessible = widget->accessibleName().isEmpty()
+                                           ? widget->property("text").toString()
+                                           : widget->accessibleName();
+            QVERIFY2(!accessible.isEmpty(), name);
+        }
     }
 
     void aboutIsModalAndOwnedByTheMainWindow()
