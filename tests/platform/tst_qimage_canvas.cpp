@@ -15,49 +15,40 @@
 
 namespace {
 
-// Blue text is antialiased against white: blue stays high while red and green fade.
-bool isBluish(QRgb pixel)
-{
-    return qBlue(pixel) - qRed(pixel) > 60 && qBlue(pixel) - qGreen(pixel) > 60;
-}
-
-int bluishPixels(const QImage &image, QRect area)
-{
-    int count = 0;
-    area = area.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += isBluish(image.pixel(x, y));
-    return count;
-}
-
-// The smallest rectangle holding every bluish pixel of the area.
-QRect inkBounds(const QImage &image, QRect area)
+// The smallest rectangle holding every bluish pixel of the area. Blue text is
+// antialiased against white: blue stays high while red and green fade.
+QRect blueInk(const QImage &image, QRect area)
 {
     QRect bounds;
     area = area.intersected(image.rect());
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (isBluish(image.pixel(x, y)))
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qBlue(p) - qRed(p) > 60 && qBlue(p) - qGreen(p) > 60)
                 bounds |= QRect(x, y, 1, 1);
+        }
     return bounds;
 }
 
-InputBoxes tags(const char *r, const char *angle, const char *x, const char *y)
+// Draws "polar" or "rectangular" from the stored texts that follow: r, Ø, x, y.
+void draw(Canvas &canvas, const QString &drawing)
 {
+    const QStringList words = drawing.split(' ');
     InputBoxes boxes;
-    boxes.Tag = {r, angle, x, y};
-    return boxes;
+    for (int i = 1; i < words.size(); ++i)
+        boxes.Tag[i - 1] = words[i].toStdString();
+    (words[0] == "polar" ? DrawPolarDiagram : DrawRectangularDiagram)(canvas, boxes);
 }
 
-// The grid step the first drawing of a fresh canvas uses, in its design font.
-double ringSpacing(const QImageCanvas &canvas)
+// Where the first drawing of a fresh canvas puts the dot: on the outer ring,
+// in the given direction, the grid step measured in the design font.
+QPointF dotPlace(const QImageCanvas &canvas, double degrees)
 {
-    const double w = canvas.ScaleWidth();
-    const double h = canvas.ScaleHeight();
-    if (w >= h)
-        return (h - 3 * canvas.TextHeight("XXXX")) / 12;
-    return (w - 2 * canvas.TextWidth("XXXX")) / 12;
+    const double w = canvas.ScaleWidth(), h = canvas.ScaleHeight();
+    const double s =
+        w >= h ? (h - 3 * canvas.TextHeight("XXXX")) / 12 : (w - 2 * canvas.TextWidth("XXXX")) / 12;
+    const double a = degrees * M_PI / 180;
+    return QPointF(w / 2 + 6 * s * std::cos(a), h / 2 - 6 * s * std::sin(a));
 }
 
 } // namespace
@@ -71,150 +62,36 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         modMath::SignificantValues = 2;
+        QPalette palette = QGuiApplication::palette();
+        palette.setColor(QPalette::Button, QColor(10, 200, 30));
+        palette.setColor(QPalette::Text, QColor(1, 2, 3));
+        QGuiApplication::setPalette(palette);
     }
 
     void dotAtTheConvertedPlace_data()
     {
-        QTest::addColumn<bool>("polar");
-        QTest::addColumn<QString>("r");
-        QTest::addColumn<QString>("angle");
-        QTest::addColumn<QString>("x");
-        QTest::addColumn<QString>("y");
+        QTest::addColumn<QString>("drawing");
         QTest::addColumn<double>("dpr");
         QTest::addColumn<double>("direction"); // degrees
 
-        QTest::newRow("polar 0°: right end of the axis") << true << "5"
-                                                         << "0"
-                                                         << "0"
-                                                         << "0" << 1.0 << 0.0;
-        QTest::newRow("polar 90°: top") << true << "5"
-                                        << "90"
-                                        << "0"
-                                        << "0" << 1.0 << 90.0;
-        QTest::newRow("polar 130°") << true << "5"
-                                    << "130"
-                                    << "0"
-                                    << "0" << 1.0 << 130.0;
-        QTest::newRow("polar 270°: bottom") << true << "5"
-                                            << "270"
-                                            << "0"
-                                            << "0" << 1.0 << 270.0;
-        QTest::newRow("polar 130° at dpr 2") << true << "5"
-                                             << "130"
-                                             << "0"
-                                             << "0" << 2.0 << 130.0;
-        QTest::newRow("rectangular (-3, -4)") << false << "5"
-                                              << "0"
-                                              << "-3"
-                                              << "-4" << 1.0 << modMath::RectToAngle(-3, -4);
-        QTest::newRow("rectangular (0, 5): x = 0 still drawn") << false << "5"
-                                                               << "0"
-                                                               << "0"
-                                                               << "5" << 1.0 << 90.0;
+        QTest::newRow("polar 130°") << "polar 5 130" << 1.0 << 130.0;
+        QTest::newRow("polar 130° at dpr 2") << "polar 5 130" << 2.0 << 130.0;
+        QTest::newRow("rectangular (-3, -4)") << "rectangular 5 0 -3 -4" << 1.0 << 233.13;
     }
 
     void dotAtTheConvertedPlace()
     {
-        QFETCH(bool, polar);
-        QFETCH(QString, r);
-        QFETCH(QString, angle);
-        QFETCH(QString, x);
-        QFETCH(QString, y);
+        QFETCH(QString, drawing);
         QFETCH(double, dpr);
         QFETCH(double, direction);
 
         QImageCanvas canvas(QSizeF(289, 313), dpr);
-        const double s = ringSpacing(canvas);
-        const InputBoxes boxes =
-            tags(qPrintable(r), qPrintable(angle), qPrintable(x), qPrintable(y));
-        if (polar)
-            DrawPolarDiagram(canvas, boxes);
-        else
-            DrawRectangularDiagram(canvas, boxes);
-
-        const double radians = direction * M_PI / 180;
-        const QPointF centre(144.5 + 6 * s * std::cos(radians), 156.5 - 6 * s * std::sin(radians));
-        const QImage &image = canvas.image();
-        const QPoint probe = (centre * dpr).toPoint();
-        QCOMPARE(QColor(image.pixel(probe)), QColor(Qt::blue));
-        // Nothing blue far from the dot and its label: the dot is where it belongs.
-        QVERIFY(!isBluish(image.pixel((QPointF(144.5, 156.5) * dpr).toPoint())));
-    }
-
-    // The whole label shows, moved to the edge: its ink is the ink of the same
-    // text drawn on its own, shifted to the clamped place.
-    void labelsClampedAtTheEdges_data()
-    {
-        QTest::addColumn<QSizeF>("size");
-        QTest::addColumn<QString>("angle");
-        QTest::addColumn<QString>("edge");
-
-        QTest::newRow("left: x = 0") << QSizeF(289, 313) << "180"
-                                     << "left";
-        QTest::newRow("right: ends at the right edge") << QSizeF(289, 313) << "0"
-                                                       << "right";
-        QTest::newRow("top: y = 0") << QSizeF(600, 300) << "90"
-                                    << "top";
-        QTest::newRow("inside: centred above the dot") << QSizeF(289, 313) << "130"
-                                                       << "none";
-    }
-
-    void labelsClampedAtTheEdges()
-    {
-        QFETCH(QSizeF, size);
-        QFETCH(QString, angle);
-        QFETCH(QString, edge);
-
-        QImageCanvas canvas(size, 1.0);
-        const double s = ringSpacing(canvas);
-        DrawPolarDiagram(canvas, tags("5", qPrintable(angle), "0", "0"));
-        const std::string label = "(r=5, \u00D8=" + angle.toStdString() + "\u00B0)";
-        const double tw = canvas.TextWidth(label);
-        const double th = canvas.TextHeight(label);
-        const double radians = angle.toDouble() * M_PI / 180;
-        const QPointF dot(size.width() / 2 + 6 * s * std::cos(radians),
-                          size.height() / 2 - 6 * s * std::sin(radians));
-        QPointF expected(dot.x() - tw / 2, dot.y() - th - 10);
-        if (edge == "left")
-            expected.setX(0);
-        else if (edge == "right")
-            expected.setX(size.width() - tw);
-        else if (edge == "top")
-            expected.setY(0);
-
-        QImageCanvas reference(QSizeF(300, 100), 1.0);
-        reference.SetFontSize(8);
-        modMain::DrawText(reference, 20, 20, label, colors::Blue, colors::White);
-        const QRect ink = inkBounds(reference.image(), reference.image().rect())
-                              .translated((expected - QPointF(20, 20)).toPoint());
-        // Everything above the dot that is blue belongs to the label.
-        const QRect aboveDot(0, 0, canvas.image().width(), int(dot.y() - 6));
-        const QRect drawn = inkBounds(canvas.image(), aboveDot);
-        QVERIFY2(std::abs(drawn.left() - ink.left()) <= 1, qPrintable(edge));
-        QVERIFY2(std::abs(drawn.right() - ink.right()) <= 1, qPrintable(edge));
-        QVERIFY2(std::abs(drawn.top() - ink.top()) <= 1, qPrintable(edge));
-        QVERIFY2(std::abs(drawn.bottom() - ink.bottom()) <= 1, qPrintable(edge));
-    }
-
-    void noBluePixelWithoutAPoint()
-    {
-        QImageCanvas polar(QSizeF(289, 313), 1.0);
-        DrawPolarDiagram(polar, tags("0", "45", "0", "0"));
-        QCOMPARE(bluishPixels(polar.image(), polar.image().rect()), 0);
-
-        QImageCanvas rectangular(QSizeF(289, 313), 1.0);
-        DrawRectangularDiagram(rectangular, tags("5", "0", "0", "0"));
-        QCOMPARE(bluishPixels(rectangular.image(), rectangular.image().rect()), 0);
-    }
-
-    void redrawingClearsThePreviousPoint()
-    {
-        QImageCanvas canvas(QSizeF(289, 313), 1.0);
-        DrawPolarDiagram(canvas, tags("5", "30", "0", "0"));
-        QVERIFY(bluishPixels(canvas.image(), canvas.image().rect()) > 0);
-        DrawPolarDiagram(canvas, tags("0", "30", "0", "0"));
-        QCOMPARE(bluishPixels(canvas.image(), canvas.image().rect()), 0);
-        QCOMPARE(canvas.FontSize(), 8.0f);
+        const QPoint dot = (dotPlace(canvas, direction) * dpr).toPoint();
+        draw(canvas, drawing);
+        QCOMPARE(QColor(canvas.image().pixel(dot)), QColor(Qt::blue));
+        // Redrawing without a point clears the old one.
+        draw(canvas, "polar 0 0");
+        QVERIFY(blueInk(canvas.image(), canvas.image().rect()).isNull());
     }
 
     void imageFollowsSizeAndPixelRatio_data()
@@ -223,7 +100,6 @@ private slots:
         QTest::addColumn<double>("dpr");
         QTest::addColumn<QSize>("pixels");
 
-        QTest::newRow("design size") << QSizeF(289, 313) << 1.0 << QSize(289, 313);
         QTest::newRow("dpr 2: twice the pixels") << QSizeF(289, 313) << 2.0 << QSize(578, 626);
         QTest::newRow("half pixels round up") << QSizeF(288.5, 316) << 1.0 << QSize(289, 316);
         QTest::newRow("dpr 1.5") << QSizeF(292.5, 316) << 1.5 << QSize(439, 474);
@@ -243,8 +119,7 @@ private slots:
             QCOMPARE(canvas.image().devicePixelRatio(), dpr);
         QCOMPARE(canvas.ScaleWidth(), float(interior.width()));
         QCOMPARE(canvas.ScaleHeight(), float(interior.height()));
-        // Drawing on an empty canvas is harmless.
-        DrawPolarDiagram(canvas, tags("5", "30", "0", "0"));
+        draw(canvas, "polar 5 30"); // harmless on an empty canvas
     }
 
     void resizeKeepsTheDrawing()
@@ -256,58 +131,63 @@ private slots:
         QCOMPARE(QColor(canvas.image().pixel(300, 250)), QColor(Qt::white));
     }
 
-    void colours_data()
+    // A line across a 40 x 40 canvas: its colour, and how many pixels thick it is.
+    void linesTakeColourAndWidth_data()
     {
-        QTest::addColumn<uint>("ole");
+        QTest::addColumn<OleColor>("ole");
+        QTest::addColumn<int>("drawWidth");
+        QTest::addColumn<double>("dpr");
         QTest::addColumn<QColor>("expected");
+        QTest::addColumn<int>("pixels");
 
-        QTest::newRow("red is the low byte") << uint(colors::Red) << QColor(255, 0, 0);
-        QTest::newRow("blue is the high byte") << uint(colors::Blue) << QColor(0, 0, 255);
-        QTest::newRow("0x00336699") << 0x00336699u << QColor(0x99, 0x66, 0x33);
+        QTest::newRow("0x00BBGGRR: red in the low byte")
+            << OleColor(0x00336699) << 1 << 1.0 << QColor(0x99, 0x66, 0x33) << 1;
         QTest::newRow("button face: palette button")
-            << uint(colors::ButtonFace) << QColor(10, 200, 30);
+            << colors::ButtonFace << 1 << 1.0 << QColor(10, 200, 30) << 1;
         QTest::newRow("system colour 8: window text")
-            << uint(colors::SystemColorFlag + 8) << QColor(1, 2, 3);
+            << colors::SystemColorFlag + 8 << 1 << 1.0 << QColor(1, 2, 3) << 1;
         QTest::newRow("unmapped system colour: button face")
-            << uint(colors::SystemColorFlag + 40) << QColor(10, 200, 30);
+            << colors::SystemColorFlag + 40 << 1 << 1.0 << QColor(10, 200, 30) << 1;
+        QTest::newRow("width 3") << colors::Black << 3 << 1.0 << QColor(Qt::black) << 3;
+        QTest::newRow("width 1 at dpr 2: 2 device pixels")
+            << colors::Black << 1 << 2.0 << QColor(Qt::black) << 2;
+        QTest::newRow("width 3 at dpr 2: 6 device pixels")
+            << colors::Black << 3 << 2.0 << QColor(Qt::black) << 6;
     }
 
-    void colours()
+    void linesTakeColourAndWidth()
     {
-        QFETCH(uint, ole);
+        QFETCH(OleColor, ole);
+        QFETCH(int, drawWidth);
+        QFETCH(double, dpr);
         QFETCH(QColor, expected);
+        QFETCH(int, pixels);
 
-        const QPalette kept = QGuiApplication::palette();
-        QPalette palette = kept;
-        palette.setColor(QPalette::Button, QColor(10, 200, 30));
-        palette.setColor(QPalette::Text, QColor(1, 2, 3));
-        QGuiApplication::setPalette(palette);
-
-        QCOMPARE(QImageCanvas::toQColor(ole), expected);
-        QImageCanvas canvas(QSizeF(50, 50), 1.0);
-        canvas.SetDrawWidth(3);
-        canvas.Line(0, 25, 50, 25, ole);
-        QCOMPARE(QColor(canvas.image().pixel(25, 25)), expected);
-
-        QGuiApplication::setPalette(kept);
+        QImageCanvas canvas(QSizeF(40, 40), dpr);
+        canvas.SetDrawWidth(drawWidth);
+        canvas.Line(0, 20, 40, 20, ole);
+        const QImage &image = canvas.image();
+        int inColour = 0;
+        for (int y = 0; y < image.height(); ++y)
+            inColour += QColor(image.pixel(image.width() / 2, y)) == expected;
+        QCOMPARE(inColour, pixels);
     }
 
     void fillFollowsFillStyle()
     {
         QImageCanvas canvas(QSizeF(100, 100), 1.0);
         canvas.SetFillColor(colors::Red);
-        canvas.SetFillStyle(FillStyle::Transparent);
         canvas.Circle(25, 25, 15, colors::Black);
         canvas.Line(55, 10, 90, 40, colors::Black, B);
-        QCOMPARE(QColor(canvas.image().pixel(25, 25)), QColor(Qt::white));
-        QCOMPARE(QColor(canvas.image().pixel(72, 25)), QColor(Qt::white));
-
         canvas.SetFillStyle(FillStyle::Solid);
         canvas.Circle(25, 75, 15, colors::Black);
         canvas.Line(55, 60, 90, 90, colors::Black, B);
-        QCOMPARE(QColor(canvas.image().pixel(25, 75)), QColor(Qt::red));
-        QCOMPARE(QColor(canvas.image().pixel(72, 75)), QColor(Qt::red));
-        QCOMPARE(QColor(canvas.image().pixel(55, 75)), QColor(Qt::black)); // outline
+        const QImage &image = canvas.image();
+        QCOMPARE(QColor(image.pixel(25, 25)), QColor(Qt::white)); // transparent
+        QCOMPARE(QColor(image.pixel(72, 25)), QColor(Qt::white));
+        QCOMPARE(QColor(image.pixel(25, 75)), QColor(Qt::red)); // solid
+        QCOMPARE(QColor(image.pixel(72, 75)), QColor(Qt::red));
+        QCOMPARE(QColor(image.pixel(55, 75)), QColor(Qt::black)); // outline
     }
 
     void arcRunsCounterClockwise()
@@ -315,52 +195,26 @@ private slots:
         QImageCanvas canvas(QSizeF(100, 100), 1.0);
         canvas.SetDrawWidth(2);
         canvas.Circle(50, 50, 30, colors::Black, 0.0f, float(M_PI)); // upper half
-        const QImage &image = canvas.image();
-        QVERIFY(qGray(image.pixel(50, 20)) < 128);
-        QCOMPARE(QColor(image.pixel(50, 80)), QColor(Qt::white));
+        QVERIFY(qGray(canvas.image().pixel(50, 20)) < 128);
+        QCOMPARE(QColor(canvas.image().pixel(50, 80)), QColor(Qt::white));
     }
 
-    void lineWidthCountsLogicalPixels_data()
-    {
-        QTest::addColumn<int>("drawWidth");
-        QTest::addColumn<double>("dpr");
-        QTest::addColumn<int>("rows");
-
-        QTest::newRow("width 1") << 1 << 1.0 << 1;
-        QTest::newRow("width 3") << 3 << 1.0 << 3;
-        QTest::newRow("width 1 at dpr 2") << 1 << 2.0 << 2;
-        QTest::newRow("width 3 at dpr 2") << 3 << 2.0 << 6;
-    }
-
-    void lineWidthCountsLogicalPixels()
-    {
-        QFETCH(int, drawWidth);
-        QFETCH(double, dpr);
-        QFETCH(int, rows);
-
-        QImageCanvas canvas(QSizeF(40, 40), dpr);
-        canvas.SetDrawWidth(drawWidth);
-        canvas.Line(0, 20, 40, 20, colors::Black);
-        const QImage &image = canvas.image();
-        int dark = 0;
-        for (int y = 0; y < image.height(); ++y)
-            dark += qGray(image.pixel(image.width() / 2, y)) < 128;
-        QCOMPARE(dark, rows);
-    }
-
+    // All of the text's ink lies in the box TextWidth x TextHeight from
+    // (CurrentX, CurrentY), at the canvas's font size.
     void printPlacesTheTopLeftCorner()
     {
-        QImageCanvas canvas(QSizeF(200, 100), 1.0);
+        QImageCanvas canvas(QSizeF(300, 100), 1.0);
+        canvas.SetFontSize(16);
         canvas.SetForeColor(colors::Blue);
         canvas.SetCurrentX(20);
         canvas.SetCurrentY(30);
-        canvas.Print("XXXX");
-        const QImage &image = canvas.image();
-        const int width = int(std::ceil(canvas.TextWidth("XXXX")));
-        const int height = int(std::ceil(canvas.TextHeight("XXXX")));
-        const int inside = bluishPixels(image, QRect(20, 30, width, height));
-        QVERIFY(inside > 0);
-        QCOMPARE(bluishPixels(image, image.rect()), inside);
+        canvas.Print("Xgy");
+        const QRectF box(20, 30, canvas.TextWidth("Xgy"), canvas.TextHeight("Xgy"));
+        const QRect ink = blueInk(canvas.image(), canvas.image().rect());
+        QVERIFY(box.adjusted(-1, -1, 1, 1).contains(ink));
+        QVERIFY(ink.width() > box.width() * 0.8 && ink.height() > box.height() * 0.6);
+        canvas.SetFontSize(8);
+        QVERIFY(canvas.TextHeight("X") < box.height() * 0.6);
     }
 };
 
