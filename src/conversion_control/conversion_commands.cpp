@@ -9,41 +9,38 @@ using namespace modMath;
 
 namespace {
 
-void polarToRectangular(InputBoxes &boxes)
+// A command reads two source boxes and writes the two others.
+struct Command
 {
-    const double r = TextToNumber(boxes.Text[0]);
-    const double angle = TextToNumber(boxes.Text[1]);
+    std::size_t Source, Target;
+    double (*First)(double, double);
+    double (*Second)(double, double);
+};
+
+constexpr Command kPolarToRectangular{0, 2, &PolarToX, &PolarToY};
+constexpr Command kRectangularToPolar{2, 0, &RectToRadius, &RectToAngle};
+
+void run(const Command &command, InputBoxes &boxes)
+{
+    const std::size_t s = command.Source;
+    const std::size_t t = command.Target;
+    const double a = TextToNumber(boxes.Text[s]);
+    const double b = TextToNumber(boxes.Text[s + 1]);
     // Each text is assigned only once its value is complete, so a fault stops
     // the run with the earlier steps done and the later ones untouched.
-    boxes.Text[2] = FormatSignificant(PolarToX(r, angle));
-    boxes.Text[3] = FormatSignificant(PolarToY(r, angle));
-    boxes.Tag[0] = boxes.Text[0];
-    boxes.Tag[1] = boxes.Text[1];
-    boxes.Tag[2] = NumberToText(PolarToX(r, angle));
-    boxes.Tag[3] = NumberToText(PolarToY(r, angle));
-}
-
-void rectangularToPolar(InputBoxes &boxes)
-{
-    const double x = TextToNumber(boxes.Text[2]);
-    const double y = TextToNumber(boxes.Text[3]);
-    boxes.Text[0] = FormatSignificant(RectToRadius(x, y));
-    boxes.Text[1] = FormatSignificant(RectToAngle(x, y));
-    boxes.Tag[2] = boxes.Text[2];
-    boxes.Tag[3] = boxes.Text[3];
-    boxes.Tag[0] = NumberToText(RectToRadius(x, y));
-    boxes.Tag[1] = NumberToText(RectToAngle(x, y));
+    boxes.Text[t] = FormatSignificant(command.First(a, b));
+    boxes.Text[t + 1] = FormatSignificant(command.Second(a, b));
+    boxes.Tag[s] = boxes.Text[s];
+    boxes.Tag[s + 1] = boxes.Text[s + 1];
+    boxes.Tag[t] = NumberToText(command.First(a, b));
+    boxes.Tag[t + 1] = NumberToText(command.Second(a, b));
 }
 
 } // namespace
 
 void ConvertTexts(std::int16_t index, InputBoxes &boxes)
 {
-    if (index == PolarToRectangular) {
-        polarToRectangular(boxes);
-    } else {
-        rectangularToPolar(boxes);
-    }
+    run(index == PolarToRectangular ? kPolarToRectangular : kRectangularToPolar, boxes);
 }
 
 ResultRecord ReadResult(std::int16_t index, const InputBoxes &boxes)
