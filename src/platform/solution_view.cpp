@@ -18,6 +18,8 @@ SolutionView::SolutionView(QWidget *parent) : QTextBrowser(parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
+    // A scroll bar that comes and goes makes every new document lay out twice.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(15);
     document()->setDefaultFont(font);
