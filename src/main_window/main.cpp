@@ -20,9 +20,10 @@ int main(int argc, char *argv[])
 
     frmMain window;
     window.setWindowTitle(QStringLiteral("Morvane (Polar and Rectangular Conversion)"));
-    window.showMaximized();
+    // Sized before it shows, so that it is laid out and drawn once.
     if (!WindowManagerRunning()) {
         window.setGeometry(window.screen()->availableGeometry());
     }
+    window.showMaximized();
     return QApplication::exec();
 }
