@@ -14,35 +14,19 @@ class TestUcPolarRect : public QObject
 {
     Q_OBJECT
 
-private:
     ucPolarRect *m_control = nullptr;
     QWidget *m_pointerOver = nullptr;
 
-    QLineEdit *box(int i) const
+    template <typename T = QLineEdit> T *find(const QString &name) const
     {
-        return m_control->findChild<QLineEdit *>(QStringLiteral("txtData%1").arg(i));
+        return m_control->findChild<T *>(name);
     }
-    QPushButton *button(int i) const
+    QLineEdit *box(int i) const { return find(QStringLiteral("txtData%1").arg(i)); }
+    QLabel *readout(int i) const { return find<QLabel>(QStringLiteral("lblInfo%1").arg(i)); }
+    void click(int command)
     {
-        return m_control->findChild<QPushButton *>(QStringLiteral("cmdButton%1").arg(i));
-    }
-    PictureBox *diagram(const char *name) const
-    {
-        return m_control->findChild<PictureBox *>(QLatin1String(name));
-    }
-    QLabel *readout(int i) const
-    {
-        return m_control->findChild<QLabel *>(QStringLiteral("lblInfo%1").arg(i));
-    }
-    void type(int i, const QString &text)
-    {
-        box(i)->selectAll();
-        QTest::keyClick(box(i), Qt::Key_Backspace);
-        QTest::keyClicks(box(i), text);
-    }
-    static ResultRecord record(const QSignalSpy &spy, int i)
-    {
-        return spy.at(i).at(0).value<ResultRecord>();
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdButton%1").arg(command)),
+                          Qt::LeftButton);
     }
 
 private slots:
@@ -53,15 +37,10 @@ private slots:
         m_control = new ucPolarRect;
         m_pointerOver = nullptr;
         m_control->setWidgetUnderPointer([this] { return m_pointerOver; });
-        m_control->resize(585, 393);
         m_control->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_control));
     }
-    void cleanup()
-    {
-        delete m_control;
-        m_control = nullptr;
-    }
+    void cleanup() { delete m_control; }
 
     void keyFilter_data()
     {
@@ -69,18 +48,11 @@ private slots:
         QTest::addColumn<int>("caret");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("second point discarded") << "12.5" << 4 << "."
-                                                << "12.5";
-        QTest::newRow("minus between digits accepted") << "12" << 1 << "-"
-                                                       << "1-2";
-        QTest::newRow("second minus discarded") << "-12" << 3 << "-"
-                                                << "-12";
-        QTest::newRow("comma three times") << "1" << 1 << ",,,"
-                                           << "1,,,";
-        QTest::newRow("letters, blank, plus and E discarded") << "5" << 1 << "a E+x"
-                                                              << "5";
-        QTest::newRow("digits anywhere") << "5" << 0 << "12"
-                                         << "125";
+        QTest::newRow("second point discarded") << "12.5" << 4 << "." << QStringLiteral("12.5");
+        QTest::newRow("minus between digits") << "12" << 1 << "-" << QStringLiteral("1-2");
+        QTest::newRow("letters, blank, plus, E") << "5" << 1 << "a E+x" << QStringLiteral("5");
+        QTest::newRow("digits anywhere") << "5" << 0 << "12" << QStringLiteral("125");
+        QTest::newRow("Enter ignored, Backspace") << "56" << 2 << "\r\b" << QStringLiteral("5");
     }
     void keyFilter()
     {
@@ -88,179 +60,140 @@ private slots:
         QFETCH(int, caret);
         QFETCH(QString, typed);
         QFETCH(QString, result);
+        QSignalSpy results(m_control, &ucPolarRect::Result);
         for (int i = 0; i < 4; ++i) {
             box(i)->setText(start);
             box(i)->setCursorPosition(caret);
             QTest::keyClicks(box(i), typed);
             QCOMPARE(box(i)->text(), result);
         }
-    }
-
-    void enterRunsNoCommandAndBackspaceEdits()
-    {
-        QSignalSpy results(m_control, &ucPolarRect::Result);
-        box(0)->setText(QStringLiteral("5"));
-        QTest::keyClick(box(0), Qt::Key_Return);
         QCOMPARE(results.count(), 0);
-        QCOMPARE(box(0)->text(), QStringLiteral("5"));
-        QTest::keyClick(box(0), Qt::Key_Backspace);
-        QCOMPARE(box(0)->text(), QString());
     }
 
-    void bothCommandsEndToEnd()
+    void bothCommandsAndRefresh()
     {
         QSignalSpy results(m_control, &ucPolarRect::Result);
-        type(0, QStringLiteral("5"));
-        type(1, QStringLiteral("30"));
-        QTest::mouseClick(button(0), Qt::LeftButton);
-        QCOMPARE(box(2)->text(), QStringLiteral("4.33"));
-        QCOMPARE(box(3)->text(), QStringLiteral("2.5"));
+        const auto record = [&](int i) { return results.at(i).at(0).value<ResultRecord>(); };
+        m_control->Refresh(); // before any command: polar to rectangular
         QCOMPARE(results.count(), 1);
-        ResultRecord first = record(results, 0);
-        QCOMPARE(first.Index, 0);
-        QCOMPARE(first.X, 4.33012701892219);
-        QCOMPARE(first.Quadrant, std::string("Quadrant I"));
+        QCOMPARE(record(0).Index, 0);
+
+        box(0)->setText("5");
+        box(1)->setText("30");
+        click(0);
+        QCOMPARE(box(2)->text(), "4.33");
+        QCOMPARE(record(1).X, 4.33012701892219);
         QCOMPARE(m_control->LastCommand(), 0);
 
-        QTest::mouseClick(button(1), Qt::LeftButton);
-        QCOMPARE(box(0)->text(), QStringLiteral("5"));
-        QCOMPARE(box(1)->text(), QStringLiteral("30"));
-        QCOMPARE(results.count(), 2);
-        const ResultRecord second = record(results, 1);
-        QCOMPARE(second.Index, 1);
-        QCOMPARE(second.Radius, 4.99988999878997);
-        QCOMPARE(second.Angle, 30.0007282499727);
-        QCOMPARE(m_control->LastCommand(), 1);
-        QCOMPARE(m_control->boxes().Tag[0], std::string("4.99988999878997"));
-    }
+        click(1); // from the rounded texts
+        QCOMPARE(box(0)->text(), "5");
+        QCOMPARE(record(2).Index, 1);
+        QCOMPARE(record(2).Radius, 4.99988999878997);
 
-    void refreshBeforeAnyCommandConvertsPolar()
-    {
-        QSignalSpy results(m_control, &ucPolarRect::Result);
-        m_control->Refresh();
-        QCOMPARE(results.count(), 1);
-        const ResultRecord r = record(results, 0);
-        QCOMPARE(r.Index, 0);
-        QCOMPARE(r.Radius, 0.0);
-        QCOMPARE(r.X, 0.0);
-        QCOMPARE(r.Y, 0.0);
-        QCOMPARE(r.Quadrant, std::string("Quadrant I"));
-        QCOMPARE(box(2)->text(), QStringLiteral("0"));
-    }
-
-    void refreshRepeatsTheLastCommandOnTheCurrentTexts()
-    {
-        QSignalSpy results(m_control, &ucPolarRect::Result);
-        type(2, QStringLiteral("-3"));
-        type(3, QStringLiteral("-4"));
-        QTest::mouseClick(button(1), Qt::LeftButton);
-        QCOMPARE(box(1)->text(), QStringLiteral("233.13"));
-        type(2, QStringLiteral("3"));
+        // Refresh repeats the last command on the texts as they are now.
+        box(2)->setText("-3");
+        box(3)->setText("4");
         modMath::SignificantValues = 4;
         m_control->Refresh();
-        QCOMPARE(results.count(), 2);
-        QCOMPARE(record(results, 1).Index, 1);
-        QCOMPARE(box(1)->text(), QStringLiteral("306.8699"));
+        QCOMPARE(results.count(), 4);
+        QCOMPARE(record(3).Index, 1);
+        QCOMPARE(box(1)->text(), "126.8699");
     }
 
-    void unreadableSourceChangesNothingAndSaysWhy()
+    void failedCommand_data()
     {
-        QTest::mouseClick(button(0), Qt::LeftButton);
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<int>("marked");
+        QTest::newRow("bad r") << 0 << "1-2" << QStringLiteral("30") << "r = \u201C1-2\u201D" << 0;
+        QTest::newRow("bad y") << 1 << "3" << QStringLiteral("-") << "y = \u201C-\u201D" << 3;
+        QTest::newRow("overflow") << 1 << "1" << QStringLiteral("1e200") << "Overflow" << -1;
+    }
+    void failedCommand()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, says);
+        QFETCH(int, marked);
+        click(0);
         QSignalSpy results(m_control, &ucPolarRect::Result);
         QSignalSpy messages(m_control, &ucPolarRect::MessageChanged);
-        type(0, QStringLiteral("1"));
-        QTest::keyClicks(box(0), QStringLiteral("-2"));
-        QCOMPARE(box(0)->text(), QStringLiteral("1-2"));
-        const InputBoxes before = m_control->boxes();
-        QTest::mouseClick(button(0), Qt::LeftButton);
+        box(2 * command)->setText(a);
+        box(2 * command + 1)->setText(b);
+        click(command);
         QCOMPARE(results.count(), 0);
-        QCOMPARE(m_control->boxes().Tag, before.Tag);
-        QCOMPARE(box(2)->text(), QStringLiteral("0"));
+        QCOMPARE(box(2 - 2 * command)->text(), "0"); // nothing written
         QCOMPARE(messages.count(), 1);
-        const QString message = m_control->message();
-        QVERIFY2(message.contains(QStringLiteral("r = \u201C1-2\u201D is not a number")),
-                 qPrintable(message));
-        QVERIFY(box(0)->testAttribute(Qt::WA_SetPalette));
-        QVERIFY(!box(1)->testAttribute(Qt::WA_SetPalette));
+        QVERIFY2(m_control->message().contains(says), qPrintable(m_control->message()));
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(box(i)->testAttribute(Qt::WA_SetPalette), i == marked);
+        }
 
-        type(0, QStringLiteral("2"));
-        QTest::mouseClick(button(0), Qt::LeftButton);
+        box(2 * command)->setText("2");
+        box(2 * command + 1)->setText("2");
+        click(command);
         QCOMPARE(results.count(), 1);
         QCOMPARE(m_control->message(), QString());
-        QVERIFY(!box(0)->testAttribute(Qt::WA_SetPalette));
-    }
-
-    void overflowSaysWhatOverflowed()
-    {
-        QSignalSpy results(m_control, &ucPolarRect::Result);
-        type(2, QStringLiteral("1"));
-        box(3)->setText(QStringLiteral("1e200"));
-        QTest::mouseClick(button(1), Qt::LeftButton);
-        QCOMPARE(results.count(), 0);
-        QCOMPARE(box(0)->text(), QStringLiteral("0"));
-        QVERIFY2(m_control->message().contains(QStringLiteral("Overflow")),
-                 qPrintable(m_control->message()));
+        QVERIFY(!box(qMax(marked, 0))->testAttribute(Qt::WA_SetPalette));
     }
 
     void layoutAtTheDesignSizeAndBelowTheTray()
     {
-        QCOMPARE(m_control->geometryModel().picPolar.Width, 292.5f);
-        QCOMPARE(m_control->geometryModel().cmdButton[1].Left, 413.5f);
-        QCOMPARE(diagram("picPolar")->geometry(), QRect(0, 0, 293, 316));
-        QCOMPARE(diagram("picPolar")->contentsRect().width(), 289);
+        auto *polar = find<PictureBox>("picPolar");
+        auto *rectangular = find<PictureBox>("picRectangular");
+        auto *tray = find<QWidget>("picTray");
+        const QRect leftBox = box(0)->geometry();
+        QCOMPARE(polar->geometry(), QRect(0, 0, 293, 316));
+        QCOMPARE(polar->contentsRect().width(), 289);
         QCOMPARE(box(2)->geometry().left(), 330);
-        auto *tray = m_control->findChild<QWidget *>(QStringLiteral("picTray"));
         QCOMPARE(tray->geometry(), QRect(0, 316, 585, 77));
 
         m_control->resize(700, 40);
-        QCOMPARE(diagram("picPolar")->geometry(), QRect(0, 0, 293, 316));
-        QCOMPARE(m_control->geometryModel().lblInfo[1].Left, 298.5f);
+        QCOMPARE(polar->geometry(), QRect(0, 0, 293, 316));
+        QCOMPARE(readout(1)->x(), 299); // the right-hand group is placed all the same
+        QCOMPARE(box(0)->geometry(), leftBox);
         QCOMPARE(tray->geometry(), QRect(0, -37, 700, 77));
         m_control->resize(0, 0);
         m_control->resize(585, 393);
-        QCOMPARE(diagram("picRectangular")->geometry(), QRect(292, 0, 293, 316));
-        QCOMPARE(diagram("picRectangular")->contentsRect().size(),
-                 diagram("picPolar")->contentsRect().size());
+        QCOMPARE(rectangular->geometry(), QRect(292, 0, 293, 316));
+        QCOMPARE(rectangular->contentsRect().size(), polar->contentsRect().size());
     }
 
-    void crosshairsFollowThePointerAndTheTimer()
+    void crosshairsAndReadoutsFollowThePointer()
     {
-        PictureBox *polar = diagram("picPolar");
-        PictureBox *rectangular = diagram("picRectangular");
+        auto *polar = find<PictureBox>("picPolar");
+        auto *rectangular = find<PictureBox>("picRectangular");
         const QRect inside = polar->contentsRect();
-        const QPoint centre = inside.topLeft() + QPoint(inside.width() / 2, inside.height() / 2);
+        const QPoint centre(inside.width() / 2, inside.height() / 2);
         m_pointerOver = polar;
-        QTest::mouseMove(polar, centre);
+        QTest::mouseMove(polar, inside.topLeft() + centre);
         for (PictureBox *d : {polar, rectangular}) {
             QVERIFY(!d->linH().Visible); // not before the first tick
-            QCOMPARE(d->linH().Line.x1(), d->linH().Line.x2());
-            QCOMPARE(d->linV().Line.y1(), d->linV().Line.y2());
-            QCOMPARE(d->linH().Line.y2(), qreal(polar->canvas().ScaleHeight()));
+            QCOMPARE(d->linH().Line, QLineF(centre.x(), 0, centre.x(), inside.height()));
+            QCOMPARE(d->linV().Line, QLineF(0, centre.y(), inside.width(), centre.y()));
         }
-        QVERIFY(readout(0)->text().startsWith(QStringLiteral("Radius = 0; Angle = 180")));
-        QVERIFY(readout(0)->text().endsWith(QStringLiteral("; Quadrant II")));
-        QVERIFY(readout(1)->text().startsWith(QStringLiteral("X = 0; Y = 0")));
+        QCOMPARE(readout(0)->text(), "Radius = 0; Angle = 180\u00B0; Quadrant II");
+        QVERIFY(readout(1)->text().startsWith("X = 0; Y = 0"));
         QTRY_VERIFY_WITH_TIMEOUT(polar->linH().Visible && rectangular->linV().Visible, 1000);
 
         m_pointerOver = readout(0); // the read-out lies on the tray: outside
         QTRY_VERIFY_WITH_TIMEOUT(!polar->linH().Visible, 1000);
         QVERIFY(!rectangular->linV().Visible);
-        QCOMPARE(readout(0)->text(), QString());
-        QCOMPARE(readout(1)->text(), QString());
-    }
+        QCOMPARE(readout(0)->text() + readout(1)->text(), QString());
 
-    void readoutWithAnUnreadableRSaysWhy()
-    {
-        PictureBox *polar = diagram("picPolar");
-        box(0)->setText(QStringLiteral("-"));
+        // The read-out reads r as typed; an unreadable r leaves it empty and says why.
+        box(0)->setText("-");
         QTest::mouseMove(polar, QPoint(40, 40));
         QCOMPARE(readout(0)->text(), QString());
-        QVERIFY2(m_control->message().contains(QStringLiteral("r: \u201C-\u201D is not a number")),
+        QVERIFY2(m_control->message().contains("r: \u201C-\u201D is not a number"),
                  qPrintable(m_control->message()));
-        QCOMPARE(polar->linH().Line.x1(), 40.0 - polar->contentsRect().left());
-        box(0)->setText(QStringLiteral("6"));
+        QCOMPARE(polar->linH().Line.x1(), 40.0 - inside.left());
+        box(0)->setText("6");
         QTest::mouseMove(polar, QPoint(41, 40));
-        QVERIFY(!readout(0)->text().isEmpty());
+        QVERIFY(readout(0)->text().startsWith("Radius = "));
         QCOMPARE(m_control->message(), QString());
     }
 };
