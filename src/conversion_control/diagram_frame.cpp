@@ -48,6 +48,17 @@ DiagramFrame MeasureDiagramFrame(const Canvas &canvas)
     return frame;
 }
 
+std::optional<DiagramFrame> StartDiagram(Canvas &canvas)
+{
+    canvas.Cls();
+    const DiagramFrame frame = MeasureDiagramFrame(canvas);
+    if (frame.RingSpacing <= 0) {
+        canvas.SetFontSize(DrawingFontSize);
+        return std::nullopt;
+    }
+    return frame;
+}
+
 void DrawQuadrantLabels(Canvas &canvas, const DiagramFrame &frame)
 {
     const double offset = 6.0 / 2 * frame.RingSpacing;

@@ -5,6 +5,7 @@
 
 #include "canvas/canvas.h"
 
+#include <optional>
 #include <string>
 
 struct DiagramFrame
@@ -21,6 +22,11 @@ struct DiagramFrame
 // Measured in the canvas's current font: the margins around the outer ring
 // hold the angle labels.
 [[nodiscard]] DiagramFrame MeasureDiagramFrame(const Canvas &canvas);
+
+// Clears the canvas and measures its frame. Empty when the canvas is smaller
+// than its text margins: there is no room for a grid, and the drawing ends
+// with the canvas at font size 8 like every other.
+[[nodiscard]] std::optional<DiagramFrame> StartDiagram(Canvas &canvas);
 
 // Quadrant names and sign labels at size 12; leaves the canvas at size 8.
 void DrawQuadrantLabels(Canvas &canvas, const DiagramFrame &frame);

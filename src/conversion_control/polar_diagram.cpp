@@ -12,7 +12,6 @@ namespace {
 
 constexpr int Rings = 6;
 constexpr int Spokes = 24;
-constexpr float DrawingFontSize = 8.0f;
 constexpr const char *DegreeSign = "\u00B0";
 
 void drawSpokesAndAngleLabels(Canvas &canvas, const DiagramFrame &frame)
@@ -49,13 +48,11 @@ void DrawPolarDiagram(Canvas &canvas, const InputBoxes &boxes)
     const double r = modMath::TextToNumber(boxes.Tag[0]);
     const double angle = modMath::TextToNumber(boxes.Tag[1]);
 
-    canvas.Cls();
-    const DiagramFrame frame = MeasureDiagramFrame(canvas);
-    // A canvas smaller than its text margins has no room for a grid.
-    if (frame.RingSpacing <= 0) {
-        canvas.SetFontSize(DrawingFontSize);
+    const auto started = StartDiagram(canvas);
+    if (!started) {
         return;
     }
+    const DiagramFrame &frame = *started;
 
     for (int i = 1; i <= Rings; ++i)
         modMain::DrawCircle(canvas, frame.cx, frame.cy, i * frame.RingSpacing, colors::ButtonFace,

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int Steps = 6;
-constexpr float DrawingFontSize = 8.0f;
 
 void drawGrid(Canvas &canvas, const DiagramFrame &frame)
 {
@@ -48,13 +47,11 @@ void DrawRectangularDiagram(Canvas &canvas, const InputBoxes &boxes)
     const double x = modMath::TextToNumber(boxes.Tag[2]);
     const double y = modMath::TextToNumber(boxes.Tag[3]);
 
-    canvas.Cls();
-    const DiagramFrame frame = MeasureDiagramFrame(canvas);
-    // A canvas smaller than its text margins has no room for a grid.
-    if (frame.RingSpacing <= 0) {
-        canvas.SetFontSize(DrawingFontSize);
+    const auto started = StartDiagram(canvas);
+    if (!started) {
         return;
     }
+    const DiagramFrame &frame = *started;
 
     drawGrid(canvas, frame);
     drawAxisLetters(canvas, frame);
