@@ -12,7 +12,9 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$build" --parallel "$(nproc)"
 
 # Every leak fails the test, Qt's included: none needs suppressing today.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1}
+# No strict_string_checks: it flags bounded strndup calls in libxkbcommon,
+# which read only as far as their bound allows.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 ctest --test-dir "$build" --output-on-failure --timeout 300 --parallel "$(nproc)"
