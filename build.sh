@@ -45,7 +45,7 @@ run)
     ;;
 test)
     install_missing
-    build build
+    build build -DMORVANE_BUILD_TESTS=ON -DMORVANE_BUILD_BENCH=ON
     # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
     # then a short bounded fuzzing run of the number and document code.
     scripts/sanitize.sh
