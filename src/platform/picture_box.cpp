@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -43,14 +45,22 @@ void PictureBox::setCrosshairVisible(bool visible)
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent *event)
+void PictureBox::paintEvent(QPaintEvent *)
 {
-    QFrame::paintEvent(event);
     QPainter painter(this);
+    // The box is declared opaque, so every pixel is painted here: at scale
+    // factors above 1 the frame's lines no longer cover the frame's width.
+    painter.fillRect(rect(), Qt::white);
+    drawFrame(&painter);
     const QRect interior = contentsRect();
-    painter.fillRect(interior, Qt::white);
-    painter.drawImage(interior.topLeft(), canvas().image());
     painter.setClipRect(interior);
+    // The image has the screen's resolution; placed on whole device pixels
+    // it is copied one to one, so no line of it doubles or vanishes at a
+    // fractional scale factor.
+    const QTransform toDevice = painter.deviceTransform();
+    const QPointF origin = toDevice.map(QPointF(interior.topLeft()));
+    const QPointF snapped(std::round(origin.x()), std::round(origin.y()));
+    painter.drawImage(toDevice.inverted().map(snapped), canvas().image());
     painter.translate(interior.topLeft());
     painter.setPen(QPen(Qt::black, 0));
     for (const CrosshairLine *line : {&m_linH, &m_linV}) {
@@ -58,6 +68,12 @@ void PictureBox::paintEvent(QPaintEvent *event)
             painter.drawLine(line->Line);
         }
     }
+}
+
+void PictureBox::leaveEvent(QEvent *event)
+{
+    QFrame::leaveEvent(event);
+    emit PointerLeft();
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent *event)

@@ -206,7 +206,10 @@ QPainter *QImageCanvas::preparePainter(OleColor penColor, Shape shape, Smoothing
     if (!m_painter)
         m_painter = std::make_unique<QPainter>(&m_image);
     // DrawWidth counts logical pixels; a cosmetic pen counts device pixels.
-    QPen pen(toQColor(penColor), std::max(DrawWidth(), 1) * m_image.devicePixelRatio());
+    // A whole number of them gives every line of one width the same width on
+    // screen at fractional scale factors too.
+    const qreal devicePixels = std::round(std::max(DrawWidth(), 1) * m_image.devicePixelRatio());
+    QPen pen(toQColor(penColor), std::max(devicePixels, 1.0));
     pen.setCosmetic(true);
     m_painter->setPen(pen);
     const bool filled = shape == Shape::Closed && FillStyle() == ::FillStyle::Solid;
