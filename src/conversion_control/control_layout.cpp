@@ -4,6 +4,10 @@
 
 namespace {
 
+constexpr float kDesignReadoutWidth = 289;
+// Between a read-out line and whatever lies to its right.
+constexpr float kReadoutGap = 5;
+
 // Move Left, Top, Width, Height; refused like the window system refuses it.
 void move(ChildRect &child, float left, float top, float width, float height)
 {
@@ -54,4 +58,10 @@ void LayoutControl(ControlGeometry &g, float W, float H, float trayHeight)
     moveLeft(g.txtData[2], right + g.lblData[2].Width);
     moveLeft(g.txtData[3], right + g.lblData[3].Width);
     moveLeft(g.cmdButton[1], right + g.lblData[2].Width + g.txtData[2].Width + 3);
+}
+
+float ReadoutLineWidth(const ControlGeometry &g, std::size_t line, float W)
+{
+    const float end = line == 0 ? g.lblInfo[1].Left : W;
+    return std::max(kDesignReadoutWidth, end - kReadoutGap - g.lblInfo[line].Left);
 }

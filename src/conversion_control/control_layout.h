@@ -4,6 +4,7 @@
 // arithmetic on the design rectangles, in pixels, single precision.
 
 #include <array>
+#include <cstddef>
 
 struct ChildRect
 {
@@ -34,3 +35,9 @@ inline constexpr float kDiagramBorder = 2;
 // window system would refuse (a negative width or height) leaves that child as
 // it was, and the next step still runs.
 void LayoutControl(ControlGeometry &geometry, float W, float H, float trayHeight = kTrayHeight);
+
+// The width read-out line i is shown with: the line keeps its place from the
+// layout and reaches as far as its diagram (the polar line up to the
+// rectangular one, that one up to the control's right edge), never narrower
+// than designed, so that a long read-out is shown whole on a wide window.
+[[nodiscard]] float ReadoutLineWidth(const ControlGeometry &geometry, std::size_t line, float W);

@@ -6,7 +6,6 @@
 #include "math/mod_math.h"
 #include "platform/command_button.h"
 #include "platform/picture_box.h"
-#include "platform/pointer_query.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -49,8 +48,7 @@ QString quoted(const std::string &text)
 
 } // namespace
 
-ucPolarRect::ucPolarRect(QWidget *parent)
-    : QWidget(parent), m_widgetUnderPointer(&WidgetUnderPointer)
+ucPolarRect::ucPolarRect(QWidget *parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -72,6 +70,7 @@ void ucPolarRect::createChildren()
     m_picRectangular->setAccessibleName(tr("Rectangular diagram"));
     for (PictureBox *box : {m_picPolar, m_picRectangular}) {
         connect(box, &PictureBox::MouseMove, this, &ucPolarRect::onMouseMove);
+        connect(box, &PictureBox::PointerLeft, this, &ucPolarRect::onPointerLeft);
     }
 
     m_picTray = new QWidget(this);
@@ -101,8 +100,22 @@ void ucPolarRect::createChildren()
         m_lblInfo[i] = new QLabel(m_picTray);
         m_lblInfo[i]->setObjectName(QStringLiteral("lblInfo%1").arg(i));
         m_lblInfo[i]->setAccessibleName(i == 0 ? tr("Polar read-out") : tr("Rectangular read-out"));
-        m_lblInfo[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // The lines clear when the pointer reaches them: nothing to select there.
+        m_lblInfo[i]->setTextInteractionFlags(Qt::NoTextInteraction);
     }
+
+    // A read-out that stopped on an unreadable r is not re-run until the
+    // pointer moves; its message goes as soon as r reads as a number.
+    connect(m_txtData[0], &QLineEdit::textChanged, this, [this](const QString &r) {
+        if (!m_readoutStoppedOnR) {
+            return;
+        }
+        try {
+            (void)modMath::TextToNumber(r.toStdString());
+            reportReadout(QString());
+        } catch (const modMath::ConversionError &) {
+        }
+    });
 
     m_tmrTimer = new QTimer(this);
     m_tmrTimer->setInterval(kTimerIntervalMs);
@@ -130,7 +143,9 @@ void ucPolarRect::applyGeometry()
     }
     for (std::size_t i = 0; i < 2; ++i) {
         m_cmdButton[i]->setGeometry(toPixels(m_geometry.cmdButton[i]));
-        m_lblInfo[i]->setGeometry(toPixels(m_geometry.lblInfo[i]));
+        ChildRect line = m_geometry.lblInfo[i];
+        line.Width = ReadoutLineWidth(m_geometry, i, static_cast<float>(width()));
+        m_lblInfo[i]->setGeometry(toPixels(line));
     }
 }
 
@@ -164,6 +179,8 @@ void ucPolarRect::showBoxTexts()
         const QString text = QString::fromStdString(m_boxes.Text[i]);
         if (m_txtData[i]->text() != text) {
             m_txtData[i]->setText(text);
+            // A long number is read from its first digit, not from its end.
+            m_txtData[i]->setCursorPosition(0);
         }
     }
 }
@@ -245,7 +262,12 @@ bool ucPolarRect::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     }
     const char16_t code = key->text().at(0).unicode();
-    if (KeyAccepted(box->text().toStdString(), code)) {
+    // The key replaces the selection: judge it against what stays of the text.
+    QString remaining = box->text();
+    if (box->hasSelectedText()) {
+        remaining.remove(box->selectionStart(), box->selectionLength());
+    }
+    if (KeyAccepted(remaining.toStdString(), code)) {
         return QWidget::eventFilter(watched, event);
     }
     return true;
@@ -265,18 +287,23 @@ void ucPolarRect::onMouseMove(float x, float y)
             QString::fromStdString(RectangularReadout(m_picRectangular->canvas(), x, y, r)));
     } catch (const modMath::ConversionError &) {
         reportReadout(tr("The read-out needs a number in r: %1 is not a number.").arg(quoted(r)));
+        m_readoutStoppedOnR = true;
         return;
     } catch (const modMath::ArithmeticError &e) {
         reportReadout(tr("The read-out stopped: %1.").arg(QString::fromUtf8(e.what())));
         return;
     }
     reportReadout(QString());
-    m_tmrTimer->start();
+    // A desktop sends movements every few milliseconds: restarting the timer
+    // on each would keep its first tick, and the crosshairs, from ever coming.
+    if (!m_tmrTimer->isActive()) {
+        m_tmrTimer->start();
+    }
 }
 
 void ucPolarRect::onTimer()
 {
-    QWidget *under = m_widgetUnderPointer ? m_widgetUnderPointer() : nullptr;
+    QWidget *under = m_widgetUnderPointer ? m_widgetUnderPointer() : diagramUnderPointer();
     const bool overDiagram = under == m_picPolar || under == m_picRectangular;
     m_picPolar->setCrosshairVisible(overDiagram);
     m_picRectangular->setCrosshairVisible(overDiagram);
@@ -284,7 +311,29 @@ void ucPolarRect::onTimer()
         m_lblInfo[0]->clear();
         m_lblInfo[1]->clear();
         m_tmrTimer->stop();
+        reportReadout(QString());
     }
+}
+
+void ucPolarRect::onPointerLeft()
+{
+    // With the timer off no tick will come to clear a read-out's message, so
+    // the leave itself does.
+    if (!m_tmrTimer->isActive() && diagramUnderPointer() == nullptr) {
+        reportReadout(QString());
+    }
+}
+
+QWidget *ucPolarRect::diagramUnderPointer() const
+{
+    // Enter and leave are what every platform reports; the live pointer
+    // position is not known on all of them (not on Wayland).
+    for (PictureBox *box : {m_picPolar, m_picRectangular}) {
+        if (box->underMouse()) {
+            return box;
+        }
+    }
+    return nullptr;
 }
 
 void ucPolarRect::setWidgetUnderPointer(std::function<QWidget *()> query)
@@ -323,6 +372,7 @@ void ucPolarRect::reportRun(const QString &message, int box)
 
 void ucPolarRect::reportReadout(const QString &message)
 {
+    m_readoutStoppedOnR = false;
     if (m_readoutMessage != message) {
         m_readoutMessage = message;
         emit MessageChanged(this->message());

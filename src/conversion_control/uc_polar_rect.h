@@ -34,7 +34,8 @@ public:
     [[nodiscard]] const ControlGeometry &geometryModel() const { return m_geometry; }
     [[nodiscard]] QString message() const;
 
-    // Where the crosshair timer asks which widget lies under the live pointer.
+    // Where the crosshair timer asks which widget lies under the pointer; by
+    // default, the diagram that the window system last reported it entered.
     void setWidgetUnderPointer(std::function<QWidget *()> query);
 
 signals:
@@ -57,6 +58,8 @@ private:
     void drawDiagrams();
     void onMouseMove(float x, float y);
     void onTimer();
+    void onPointerLeft();
+    [[nodiscard]] QWidget *diagramUnderPointer() const;
     void reportRun(const QString &message, int box = -1);
     void reportReadout(const QString &message);
 
@@ -75,4 +78,5 @@ private:
     std::function<QWidget *()> m_widgetUnderPointer;
     QString m_runMessage;
     QString m_readoutMessage;
+    bool m_readoutStoppedOnR = false;
 };

@@ -98,6 +98,7 @@ void frmMain::createClientArea()
     connect(m_txtSignificantVal, &QLineEdit::textChanged, this,
             &frmMain::onSignificantValuesEdited);
     connect(m_wbPreview, &QTextEdit::copyAvailable, this, &frmMain::updateCopyState);
+    connect(m_wbPreview, &SolutionView::PointerMoved, this, &frmMain::updateCopyState);
     connect(m_wbPreview, &SolutionView::RightButtonPressed, this, &frmMain::showEditMenu);
     connect(m_mnuEditSelectAll, &QAction::triggered, m_wbPreview, &QTextEdit::selectAll);
     connect(m_mnuEditCopy, &QAction::triggered, m_wbPreview, &QTextEdit::copy);

@@ -34,10 +34,13 @@ public:
 
 signals:
     void MouseMove(float x, float y);
+    // The window system reports that the pointer left the picture box.
+    void PointerLeft();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     QImageCanvas m_canvas;

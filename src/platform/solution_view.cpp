@@ -26,6 +26,7 @@ SolutionView::SolutionView(QWidget *parent) : QTextBrowser(parent)
     // Our own Edit menu replaces the default context menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
     viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    viewport()->setMouseTracking(true);
     viewport()->installEventFilter(this);
 }
 
@@ -60,6 +61,9 @@ QVariant SolutionView::loadResource(int, const QUrl &)
 
 bool SolutionView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == viewport() && event->type() == QEvent::MouseMove) {
+        emit PointerMoved();
+    }
     if (watched == viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {

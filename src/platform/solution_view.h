@@ -26,6 +26,8 @@ public:
 signals:
     // A right-button press in the document, at this global position.
     void RightButtonPressed(const QPoint &globalPosition);
+    // The pointer moved over the document, pressed or not.
+    void PointerMoved();
 
 protected:
     QVariant loadResource(int type, const QUrl &name) override;

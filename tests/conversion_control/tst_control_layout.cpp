@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 void expectRect(const ChildRect &r, float left, float top, float width, float height)
@@ -74,3 +76,34 @@ TEST(ControlLayout, NarrowerThanTheBordersHasNoInterior)
     EXPECT_EQ(g.picRectangular.Left, 3);
     EXPECT_EQ(g.lblInfo[1].Left, 10);
 }
+
+struct ReadoutWidthCase
+{
+    const char *name;
+    float W, H;
+    float polarLine, rectangularLine;
+};
+
+class ReadoutLineWidthTest : public testing::TestWithParam<ReadoutWidthCase>
+{};
+
+TEST_P(ReadoutLineWidthTest, ReachesAsFarAsItsDiagramAndNeverLessThanDesigned)
+{
+    const ReadoutWidthCase &c = GetParam();
+    ControlGeometry g = DesignGeometry();
+    LayoutControl(g, c.W, c.H);
+    EXPECT_EQ(ReadoutLineWidth(g, 0, c.W), c.polarLine);
+    EXPECT_EQ(ReadoutLineWidth(g, 1, c.W), c.rectangularLine);
+    // The polar line never runs into the rectangular one.
+    EXPECT_LE(g.lblInfo[0].Left + ReadoutLineWidth(g, 0, c.W),
+              std::max(g.lblInfo[1].Left, g.lblInfo[0].Left + 289));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ReadoutLineWidthTest,
+                         testing::Values(ReadoutWidthCase{"design", 585, 393, 289, 289},
+                                         ReadoutWidthCase{"fullHd", 1920, 1000, 956, 949},
+                                         ReadoutWidthCase{"narrow", 300, 393, 289, 289},
+                                         ReadoutWidthCase{"belowTheTray", 1000, 20, 289, 700}),
+                         [](const testing::TestParamInfo<ReadoutWidthCase> &info) {
+                             return info.param.name;
+                         });

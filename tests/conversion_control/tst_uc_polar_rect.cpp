@@ -2,6 +2,7 @@
 #include "math/mod_math.h"
 #include "platform/picture_box.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,28 +47,63 @@ private slots:
     {
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("selected"); // characters selected from the caret on
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("second point discarded") << "12.5" << 4 << "." << QStringLiteral("12.5");
-        QTest::newRow("minus between digits") << "12" << 1 << "-" << QStringLiteral("1-2");
-        QTest::newRow("letters, blank, plus, E") << "5" << 1 << "a E+x" << QStringLiteral("5");
-        QTest::newRow("digits anywhere") << "5" << 0 << "12" << QStringLiteral("125");
-        QTest::newRow("Enter ignored, Backspace") << "56" << 2 << "\r\b" << QStringLiteral("5");
+        QTest::newRow("second point discarded") << "12.5" << 4 << 0 << "."
+                                                << "12.5";
+        QTest::newRow("minus between digits") << "12" << 1 << 0 << "-"
+                                              << "1-2";
+        QTest::newRow("letters, blank, plus, E") << "5" << 1 << 0 << "a E+x"
+                                                 << "5";
+        QTest::newRow("digits anywhere") << "5" << 0 << 0 << "12"
+                                         << "125";
+        QTest::newRow("Enter ignored, Backspace") << "56" << 2 << 0 << "\r\b"
+                                                  << "5";
+        // A key replaces the selection, so what is selected does not count.
+        QTest::newRow("minus over a selected minus") << "-5.5" << 0 << 4 << "-1.25"
+                                                     << "-1.25";
+        QTest::newRow("point over a selected point") << "12.5" << 2 << 2 << ".75"
+                                                     << "12.75";
+        QTest::newRow("minus over digits beside a minus") << "1-2" << 2 << 1 << "-"
+                                                          << "1-2";
+        QTest::newRow("point over digits beside a point") << "1.25" << 2 << 2 << "."
+                                                          << "1.25";
     }
     void keyFilter()
     {
         QFETCH(QString, start);
         QFETCH(int, caret);
+        QFETCH(int, selected);
         QFETCH(QString, typed);
         QFETCH(QString, result);
         QSignalSpy results(m_control, &ucPolarRect::Result);
         for (int i = 0; i < 4; ++i) {
             box(i)->setText(start);
-            box(i)->setCursorPosition(caret);
+            box(i)->setSelection(caret, selected);
+            if (selected == 0) {
+                box(i)->setCursorPosition(caret);
+            }
             QTest::keyClicks(box(i), typed);
             QCOMPARE(box(i)->text(), result);
         }
         QCOMPARE(results.count(), 0);
+    }
+
+    void writtenBoxesShowTheirFirstDigit()
+    {
+        modMath::SignificantValues = 12;
+        box(0)->setText("5");
+        box(1)->setText("30");
+        box(2)->setFocus();
+        click(0);
+        QCOMPARE(box(2)->text(), "4.330127018922");
+        for (int i : {2, 3}) {
+            QCOMPARE(box(i)->cursorPosition(), 0);
+        }
+        // The first character sits at the box's left edge, not scrolled away.
+        QVERIFY(box(2)->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <
+                box(2)->width() / 4);
     }
 
     void bothCommandsAndRefresh()
@@ -195,6 +231,82 @@ private slots:
         QTest::mouseMove(polar, QPoint(41, 40));
         QVERIFY(readout(0)->text().startsWith("Radius = "));
         QCOMPARE(m_control->message(), QString());
+    }
+
+    void readoutMessagesGoWithTheirCause()
+    {
+        auto *polar = find<PictureBox>("picPolar");
+        QSignalSpy messages(m_control, &ucPolarRect::MessageChanged);
+        const auto failOver = [&](QPoint at) {
+            box(0)->setText("-");
+            m_pointerOver = polar;
+            QTest::mouseMove(polar, at);
+            QVERIFY(!m_control->message().isEmpty());
+        };
+        // Leaving the diagrams: no tick is due, as this read-out never started the timer.
+        failOver({50, 50});
+        m_pointerOver = nullptr;
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(polar, &leave);
+        QCOMPARE(m_control->message(), QString());
+        // Leaving after a read-out that did start the timer: the tick clears it.
+        box(0)->setText("5");
+        m_pointerOver = polar;
+        QTest::mouseMove(polar, {60, 60});
+        failOver({61, 60});
+        m_pointerOver = nullptr;
+        QTRY_COMPARE_WITH_TIMEOUT(m_control->message(), QString(), 1000);
+        // Mending r clears it, while the pointer rests.
+        failOver({62, 60});
+        box(0)->setText("5");
+        QCOMPARE(m_control->message(), QString());
+        // A command's own message stays until a command succeeds.
+        box(0)->setText("x");
+        click(0);
+        const QString commandMessage = m_control->message();
+        QVERIFY(!commandMessage.isEmpty());
+        QEvent again(QEvent::Leave);
+        QCoreApplication::sendEvent(polar, &again);
+        QCOMPARE(m_control->message(), commandMessage);
+    }
+
+    void crosshairsShowWhileThePointerKeepsMoving()
+    {
+        // A mouse reports every few milliseconds; the first tick still comes
+        // within 100 ms of the first movement.
+        auto *rectangular = find<PictureBox>("picRectangular");
+        m_pointerOver = rectangular;
+        QElapsedTimer clock;
+        clock.start();
+        qint64 shownAfter = -1;
+        for (int i = 0; clock.elapsed() < 1000; ++i) {
+            QTest::mouseMove(rectangular, QPoint(20 + i % 200, 30 + i % 150));
+            QTest::qWait(12);
+            if (shownAfter < 0 && rectangular->linH().Visible) {
+                shownAfter = clock.elapsed();
+            }
+        }
+        QVERIFY2(shownAfter >= 0, "the crosshairs never showed while the pointer moved");
+        QVERIFY2(shownAfter < 400, qPrintable(QString::number(shownAfter)));
+        QVERIFY(find<PictureBox>("picPolar")->linV().Visible);
+    }
+
+    void readoutLinesShowTheirWholeText()
+    {
+        m_control->resize(1920, 700);
+        modMath::SignificantValues = 12;
+        box(0)->setText("123456.789");
+        auto *polar = find<PictureBox>("picPolar");
+        m_pointerOver = polar;
+        QTest::mouseMove(polar, QPoint(13, 17));
+        for (int i : {0, 1}) {
+            QVERIFY(readout(i)->text().contains("Quadrant II"));
+            QVERIFY2(readout(i)->width() >= readout(i)->sizeHint().width(),
+                     qPrintable(readout(i)->text()));
+            QVERIFY(readout(i)->x() + readout(i)->width() <= m_control->width());
+            QCOMPARE(readout(i)->textInteractionFlags(), Qt::NoTextInteraction);
+        }
+        QVERIFY(readout(0)->geometry().right() < readout(1)->x());
     }
 };
 

@@ -140,6 +140,17 @@ private slots:
         QVERIFY(!view->openLinks());
     }
 
+    void copyFollowsThePointerOverTheView()
+    {
+        convert(0, "2", "30");
+        QVERIFY(m_window->copyAction()->isEnabled()); // as designed, until re-evaluated
+        QTest::mouseMove(m_window->view()->viewport(), QPoint(30, 30));
+        QVERIFY(!m_window->copyAction()->isEnabled());
+        m_window->view()->selectAll();
+        QTest::mouseMove(m_window->view()->viewport(), QPoint(31, 30));
+        QVERIFY(m_window->copyAction()->isEnabled());
+    }
+
     void usableFromTheKeyboardAlone()
     {
         find<QWidget>("picPolar")->setFocus();
