@@ -8,11 +8,11 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 # Everything the build, the tests and the app need, from Debian's packages.
 PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
+    qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libxcb1-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
     clang libclang-rt-dev
-    xvfb xdotool xclip imagemagick
+    xvfb xdotool xclip imagemagick weston
 )
 
 install_missing() {
