@@ -1,5 +1,7 @@
 #include "conversion_control/uc_polar_rect.h"
 
+#include "conversion_control/diagram_description.h"
+#include "conversion_control/diagram_frame.h"
 #include "conversion_control/pointer_readout.h"
 #include "conversion_control/polar_diagram.h"
 #include "conversion_control/rectangular_diagram.h"
@@ -7,11 +9,13 @@
 #include "platform/command_button.h"
 #include "platform/picture_box.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <utility>
@@ -56,6 +60,8 @@ ucPolarRect::ucPolarRect(QWidget *parent) : QWidget(parent)
     setPalette(white);
     createChildren();
     setTabOrder();
+    // Focus given to the control goes to its first stop, the polar diagram.
+    setFocusProxy(m_picPolar);
     applyGeometry();
     resize(585, 393);
 }
@@ -65,12 +71,20 @@ void ucPolarRect::createChildren()
     m_picPolar = new PictureBox(this);
     m_picPolar->setObjectName(QStringLiteral("picPolar"));
     m_picPolar->setAccessibleName(tr("Polar diagram"));
+    m_picPolar->setAccessibleDescription(QString::fromStdString(PolarGridDescription()));
     m_picRectangular = new PictureBox(this);
     m_picRectangular->setObjectName(QStringLiteral("picRectangular"));
     m_picRectangular->setAccessibleName(tr("Rectangular diagram"));
+    m_picRectangular->setAccessibleDescription(
+        QString::fromStdString(RectangularGridDescription()));
     for (PictureBox *box : {m_picPolar, m_picRectangular}) {
-        connect(box, &PictureBox::MouseMove, this, &ucPolarRect::onMouseMove);
+        connect(box, &PictureBox::MouseMove, this, [this](float x, float y) {
+            // A real pointer takes over from the keyboard's.
+            m_keyboardPointer.End();
+            onMouseMove(x, y);
+        });
         connect(box, &PictureBox::PointerLeft, this, &ucPolarRect::onPointerLeft);
+        box->installEventFilter(this);
     }
 
     m_picTray = new QWidget(this);
@@ -99,7 +113,10 @@ void ucPolarRect::createChildren()
         connect(m_cmdButton[i], &QPushButton::clicked, this, [this, index] { runCommand(index); });
         m_lblInfo[i] = new QLabel(m_picTray);
         m_lblInfo[i]->setObjectName(QStringLiteral("lblInfo%1").arg(i));
-        m_lblInfo[i]->setAccessibleName(i == 0 ? tr("Polar read-out") : tr("Rectangular read-out"));
+        // The line's text is its accessible name, so a screen reader hears
+        // the read-out itself; the description says which line it is.
+        m_lblInfo[i]->setAccessibleDescription(i == 0 ? tr("Polar read-out")
+                                                      : tr("Rectangular read-out"));
         // The lines clear when the pointer reaches them: nothing to select there.
         m_lblInfo[i]->setTextInteractionFlags(Qt::NoTextInteraction);
     }
@@ -243,34 +260,118 @@ void ucPolarRect::runCommand(std::int16_t index)
     }
     m_lastCommand = index;
     reportRun(QString());
+    describeDiagrams(result.Quadrant);
     emit Result(result);
 }
 
 bool ucPolarRect::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress) {
-        return QWidget::eventFilter(watched, event);
+    if (watched == m_picPolar || watched == m_picRectangular) {
+        return diagramEvent(static_cast<PictureBox *>(watched), event) ||
+               QWidget::eventFilter(watched, event);
     }
-    auto *box = qobject_cast<QLineEdit *>(watched);
-    const auto *key = static_cast<QKeyEvent *>(event);
+    if (event->type() == QEvent::KeyPress) {
+        if (auto *box = qobject_cast<QLineEdit *>(watched)) {
+            return !keyPassesFilter(*box, *static_cast<QKeyEvent *>(event)) ||
+                   QWidget::eventFilter(watched, event);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool ucPolarRect::keyPassesFilter(const QLineEdit &box, const QKeyEvent &key) const
+{
     // Shortcuts (paste, undo, select all), focus keys and keys that type
     // nothing (arrows, Delete, Home) are not typing; only characters are filtered.
     const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (box == nullptr || (key->modifiers() & shortcut) || key->text().isEmpty() ||
-        key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab ||
-        key->key() == Qt::Key_Backtab) {
-        return QWidget::eventFilter(watched, event);
+    if ((key.modifiers() & shortcut) || key.text().isEmpty() || key.key() == Qt::Key_Delete ||
+        key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) {
+        return true;
     }
-    const char16_t code = key->text().at(0).unicode();
+    const char16_t code = key.text().at(0).unicode();
     // The key replaces the selection: judge it against what stays of the text.
-    QString remaining = box->text();
-    if (box->hasSelectedText()) {
-        remaining.remove(box->selectionStart(), box->selectionLength());
+    QString remaining = box.text();
+    if (box.hasSelectedText()) {
+        remaining.remove(box.selectionStart(), box.selectionLength());
     }
-    if (KeyAccepted(remaining.toStdString(), code)) {
-        return QWidget::eventFilter(watched, event);
+    return KeyAccepted(remaining.toStdString(), code);
+}
+
+bool ucPolarRect::diagramEvent(PictureBox *diagram, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return keyboardPointerKey(diagram, *static_cast<QKeyEvent *>(event));
+    case QEvent::FocusIn:
+        // Each diagram that takes the focus starts the keyboard's pointer at
+        // its centre; one that is already showing moves there.
+        if (m_keyboardPointer.Active()) {
+            moveKeyboardPointer(diagram, KeyboardPointer::Key::Home, false);
+        } else {
+            m_keyboardPointer.Reset();
+        }
+        return false;
+    case QEvent::FocusOut:
+        if (QWidget *next = QApplication::focusWidget();
+            next != m_picPolar && next != m_picRectangular) {
+            endKeyboardPointer();
+        }
+        return false;
+    default:
+        return false;
     }
-    return true;
+}
+
+bool ucPolarRect::keyboardPointerKey(PictureBox *diagram, const QKeyEvent &key)
+{
+    using Key = KeyboardPointer::Key;
+    const bool shift = key.modifiers() & Qt::ShiftModifier;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        moveKeyboardPointer(diagram, Key::Left, shift);
+        return true;
+    case Qt::Key_Right:
+        moveKeyboardPointer(diagram, Key::Right, shift);
+        return true;
+    case Qt::Key_Up:
+        moveKeyboardPointer(diagram, Key::Up, shift);
+        return true;
+    case Qt::Key_Down:
+        moveKeyboardPointer(diagram, Key::Down, shift);
+        return true;
+    case Qt::Key_Home:
+        moveKeyboardPointer(diagram, Key::Home, shift);
+        return true;
+    case Qt::Key_Escape:
+        if (!m_keyboardPointer.Active()) {
+            return false;
+        }
+        endKeyboardPointer();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ucPolarRect::moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::Key key, bool gridStep)
+{
+    const QImageCanvas &canvas = diagram->canvas();
+    const double step = gridStep ? std::max(1.0, MeasureDiagramFrame(canvas).RingSpacing) : 1.0;
+    const PointerPlace place =
+        m_keyboardPointer.Move(key, step, canvas.ScaleWidth(), canvas.ScaleHeight());
+    onMouseMove(place.X, place.Y);
+    // No tick needs to confirm where the keyboard put the pointer.
+    m_picPolar->setCrosshairVisible(true);
+    m_picRectangular->setCrosshairVisible(true);
+}
+
+void ucPolarRect::endKeyboardPointer()
+{
+    if (!m_keyboardPointer.Active()) {
+        return;
+    }
+    m_keyboardPointer.End();
+    hidePointerTracking();
 }
 
 void ucPolarRect::onMouseMove(float x, float y)
@@ -303,16 +404,29 @@ void ucPolarRect::onMouseMove(float x, float y)
 
 void ucPolarRect::onTimer()
 {
-    QWidget *under = m_widgetUnderPointer ? m_widgetUnderPointer() : diagramUnderPointer();
-    const bool overDiagram = under == m_picPolar || under == m_picRectangular;
-    m_picPolar->setCrosshairVisible(overDiagram);
-    m_picRectangular->setCrosshairVisible(overDiagram);
-    if (!overDiagram) {
-        m_lblInfo[0]->clear();
-        m_lblInfo[1]->clear();
-        m_tmrTimer->stop();
-        reportReadout(QString());
+    QWidget *under = nullptr;
+    if (m_keyboardPointer.Active()) {
+        under = QApplication::focusWidget();
+    } else {
+        under = m_widgetUnderPointer ? m_widgetUnderPointer() : diagramUnderPointer();
     }
+    const bool overDiagram = under == m_picPolar || under == m_picRectangular;
+    if (overDiagram) {
+        m_picPolar->setCrosshairVisible(true);
+        m_picRectangular->setCrosshairVisible(true);
+    } else {
+        hidePointerTracking();
+    }
+}
+
+void ucPolarRect::hidePointerTracking()
+{
+    m_picPolar->setCrosshairVisible(false);
+    m_picRectangular->setCrosshairVisible(false);
+    m_lblInfo[0]->clear();
+    m_lblInfo[1]->clear();
+    m_tmrTimer->stop();
+    reportReadout(QString());
 }
 
 void ucPolarRect::onPointerLeft()
@@ -339,6 +453,14 @@ QWidget *ucPolarRect::diagramUnderPointer() const
 void ucPolarRect::setWidgetUnderPointer(std::function<QWidget *()> query)
 {
     m_widgetUnderPointer = std::move(query);
+}
+
+void ucPolarRect::describeDiagrams(const std::string &quadrant)
+{
+    m_picPolar->setAccessibleDescription(
+        QString::fromStdString(PolarDiagramDescription(m_boxes, quadrant)));
+    m_picRectangular->setAccessibleDescription(
+        QString::fromStdString(RectangularDiagramDescription(m_boxes, quadrant)));
 }
 
 QString ucPolarRect::message() const

@@ -6,6 +6,7 @@
 
 #include "conversion_control/control_layout.h"
 #include "conversion_control/conversion_commands.h"
+#include "conversion_control/keyboard_pointer.h"
 
 #include <QWidget>
 
@@ -16,6 +17,7 @@
 class CommandButton;
 class PictureBox;
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QTimer;
 
@@ -59,6 +61,13 @@ private:
     void onMouseMove(float x, float y);
     void onTimer();
     void onPointerLeft();
+    void hidePointerTracking();
+    [[nodiscard]] bool keyPassesFilter(const QLineEdit &box, const QKeyEvent &key) const;
+    bool diagramEvent(PictureBox *diagram, QEvent *event);
+    bool keyboardPointerKey(PictureBox *diagram, const QKeyEvent &key);
+    void moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::Key key, bool gridStep);
+    void endKeyboardPointer();
+    void describeDiagrams(const std::string &quadrant);
     [[nodiscard]] QWidget *diagramUnderPointer() const;
     void reportRun(const QString &message, int box = -1);
     void reportReadout(const QString &message);
@@ -79,4 +88,5 @@ private:
     QString m_runMessage;
     QString m_readoutMessage;
     bool m_readoutStoppedOnR = false;
+    KeyboardPointer m_keyboardPointer;
 };

@@ -84,7 +84,8 @@ void frmMain::createClientArea()
     label->setBuddy(m_txtSignificantVal);
     m_message = new QLabel(m_picTray);
     m_message->setObjectName(QStringLiteral("lblMessage"));
-    m_message->setAccessibleName(tr("Message"));
+    // The message itself is the accessible name, so a screen reader hears it.
+    m_message->setAccessibleDescription(tr("Message"));
     QPalette red = m_message->palette();
     red.setColor(QPalette::WindowText, QColor(176, 0, 0));
     m_message->setPalette(red);
@@ -104,6 +105,8 @@ void frmMain::createClientArea()
     connect(m_mnuEditCopy, &QAction::triggered, m_wbPreview, &QTextEdit::copy);
 
     QWidget::setTabOrder(m_wbPreview, m_txtSignificantVal);
+    // The first stop of the tab order has the focus from the start.
+    m_ucPolarRect1->setFocus();
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

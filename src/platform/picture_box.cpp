@@ -68,6 +68,32 @@ void PictureBox::paintEvent(QPaintEvent *)
             painter.drawLine(line->Line);
         }
     }
+    if (hasFocus()) {
+        drawFocusFrame(painter, QRectF(QPointF(0, 0), QSizeF(interior.size())));
+    }
+}
+
+void PictureBox::drawFocusFrame(QPainter &painter, const QRectF &interior) const
+{
+    // Two logical pixels wide, inside the interior's edge: over the picture,
+    // never in it, and never thinner than two device pixels.
+    constexpr qreal kWidth = 2;
+    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), kWidth,
+                        Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(interior.adjusted(kWidth / 2, kWidth / 2, -kWidth / 2, -kWidth / 2));
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    update();
 }
 
 void PictureBox::leaveEvent(QEvent *event)

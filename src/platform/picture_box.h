@@ -9,6 +9,8 @@
 #include <QFrame>
 #include <QLineF>
 
+class QPainter;
+
 class PictureBox : public QFrame
 {
     Q_OBJECT
@@ -41,8 +43,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void drawFocusFrame(QPainter &painter, const QRectF &interior) const;
+
     QImageCanvas m_canvas;
     CrosshairLine m_linH, m_linV;
 };

@@ -287,7 +287,7 @@ private slots:
             }
         }
         QVERIFY2(shownAfter >= 0, "the crosshairs never showed while the pointer moved");
-        QVERIFY2(shownAfter < 400, qPrintable(QString::number(shownAfter)));
+        QVERIFY2(shownAfter < 600, qPrintable(QString::number(shownAfter)));
         QVERIFY(find<PictureBox>("picPolar")->linV().Visible);
     }
 

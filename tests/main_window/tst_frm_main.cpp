@@ -184,7 +184,7 @@ private slots:
     {
         for (const char *name :
              {"txtData0", "txtData1", "txtData2", "txtData3", "txtSignificantVal", "picPolar",
-              "picRectangular", "wbPreview", "lblInfo0", "lblInfo1", "cmdButton0", "cmdButton1"}) {
+              "picRectangular", "wbPreview", "cmdButton0", "cmdButton1"}) {
             const QWidget *w = find<QWidget>(name);
             QVERIFY2(w && !(w->accessibleName() + w->property("text").toString()).isEmpty(), name);
         }

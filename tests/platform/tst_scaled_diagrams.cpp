@@ -131,6 +131,34 @@ private slots:
         }
     }
 
+    void theFocusFrameShowsAtEveryFactor()
+    {
+        auto *polar = m_control->findChild<PictureBox *>(QStringLiteral("picPolar"));
+        m_control->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_control));
+        polar->setFocus();
+        const QImage shot = grab();
+        const QColor highlight = polar->palette().color(QPalette::Highlight);
+        // Two logical pixels of it just inside the frame, on every side: at
+        // least two device pixels wherever the interior's edge falls.
+        const QRect outer = onDevice(polar->geometry());
+        const int reach =
+            int(std::ceil((polar->frameWidth() + 2) * polar->devicePixelRatioF())) + 1;
+        const QPoint middle = outer.center();
+        const std::map<QString, std::pair<QPoint, QPoint>> sides{
+            {"left", {{outer.left(), middle.y()}, {1, 0}}},
+            {"right", {{outer.right(), middle.y()}, {-1, 0}}},
+            {"top", {{middle.x(), outer.top()}, {0, 1}}},
+            {"bottom", {{middle.x(), outer.bottom()}, {0, -1}}}};
+        for (const auto &[side, start] : sides) {
+            int count = 0;
+            for (int i = 0; i < reach; ++i) {
+                count += shot.pixelColor(start.first + start.second * i) == highlight ? 1 : 0;
+            }
+            QVERIFY2(count >= 2, qPrintable(side));
+        }
+    }
+
     void everyGridLineHasOneWidth_data()
     {
         QTest::addColumn<QSize>("size");

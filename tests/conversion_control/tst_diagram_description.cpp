@@ -1,0 +1,68 @@
+#include "conversion_control/conversion_commands.h"
+#include "conversion_control/diagram_description.h"
+#include "math/mod_math.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DescriptionCase
+{
+    const char *name;
+    std::int16_t command;
+    const char *a, *b; // the two source texts as typed
+    const char *polar, *rectangular;
+};
+
+class DiagramDescriptionTest : public testing::TestWithParam<DescriptionCase>
+{};
+
+// The descriptions read the boxes as they show after the command.
+TEST_P(DiagramDescriptionTest, SaysWhatTheDiagramShows)
+{
+    const DescriptionCase &c = GetParam();
+    modMath::SignificantValues = 2;
+    InputBoxes boxes;
+    const std::size_t first = c.command == PolarToRectangular ? 0 : 2;
+    boxes.Text[first] = c.a;
+    boxes.Text[first + 1] = c.b;
+    ConvertTexts(c.command, boxes);
+    const ResultRecord result = ReadResult(c.command, boxes);
+    EXPECT_EQ(PolarDiagramDescription(boxes, result.Quadrant), c.polar);
+    EXPECT_EQ(RectangularDiagramDescription(boxes, result.Quadrant), c.rectangular);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conversions, DiagramDescriptionTest,
+    testing::Values(DescriptionCase{"polarToRectangular", 0, "5", "30",
+                                    "Point at r = 5, \u00D8 = 30\u00B0 in Quadrant I",
+                                    "Point at x = 4.33, y = 2.5 in Quadrant I"},
+                    DescriptionCase{"typedTextAsTyped", 0, "1,234.5", "130",
+                                    "Point at r = 1,234.5, \u00D8 = 130\u00B0 in Quadrant II",
+                                    "Point at x = -793.52, y = 945.68 in Quadrant II"},
+                    DescriptionCase{"rectangularToPolar", 1, "-3", "-4",
+                                    "Point at r = 5, \u00D8 = 233.13\u00B0 in Quadrant III",
+                                    "Point at x = -3, y = -4 in Quadrant III"},
+                    DescriptionCase{"negativeRadius", 0, "-5", "30",
+                                    "Point at r = -5, \u00D8 = 30\u00B0 in Quadrant III",
+                                    "Point at x = -4.33, y = -2.5 in Quadrant III"},
+                    // Where the diagrams draw no point, neither does the description.
+                    DescriptionCase{"zeroRadius", 0, "0", "45", "Polar grid without a point: r = 0",
+                                    "Rectangular grid without a point: x = 0, y = 0"},
+                    DescriptionCase{"origin", 1, "0", "0", "Polar grid without a point: r = 0",
+                                    "Rectangular grid without a point: x = 0, y = 0"},
+                    // A point too close to show at 2 places is still drawn, and named.
+                    DescriptionCase{"tinyButDrawn", 1, "0.001", "0",
+                                    "Point at r = 0, \u00D8 = 0\u00B0 in Quadrant I",
+                                    "Point at x = 0.001, y = 0 in Quadrant I"}),
+    [](const testing::TestParamInfo<DescriptionCase> &info) { return info.param.name; });
+
+TEST(DiagramDescription, EmptyGridsBeforeAnyConversion)
+{
+    EXPECT_EQ(PolarGridDescription(), "Polar grid: six rings, one for each sixth of r, and "
+                                      "spokes every 15\u00B0; no point yet");
+    EXPECT_EQ(RectangularGridDescription(), "Rectangular grid: six steps each way from the "
+                                            "centre, one for each sixth of r; no point yet");
+}
+
+} // namespace
