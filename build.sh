@@ -13,6 +13,7 @@ PACKAGES=(
     fonts-liberation
     clang libclang-rt-dev
     xvfb xdotool xclip imagemagick weston
+    dbus-x11 at-spi2-core python3-pyatspi
 )
 
 install_missing() {

@@ -60,8 +60,8 @@ ucPolarRect::ucPolarRect(QWidget *parent) : QWidget(parent)
     setPalette(white);
     createChildren();
     setTabOrder();
-    // Focus given to the control goes to its first stop, the polar diagram.
-    setFocusProxy(m_picPolar);
+    // The first stop of the tab order has the focus from the start.
+    m_picPolar->setFocus();
     applyGeometry();
     resize(585, 393);
 }

@@ -105,8 +105,6 @@ void frmMain::createClientArea()
     connect(m_mnuEditCopy, &QAction::triggered, m_wbPreview, &QTextEdit::copy);
 
     QWidget::setTabOrder(m_wbPreview, m_txtSignificantVal);
-    // The first stop of the tab order has the focus from the start.
-    m_ucPolarRect1->setFocus();
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

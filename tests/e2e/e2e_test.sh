@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end test: runs the real calculator on a private X server and uses it
 # the way a person does, with the mouse and the keyboard, reading every result
-# back from the clipboard or from the screen.
+# back from the clipboard, from the screen, or from the accessibility bus as a
+# screen reader hears it.
 #
 #   e2e_test.sh PATH_TO_MORVANE [ARTIFACT_DIR]
 #
@@ -12,12 +13,18 @@ set -euo pipefail
 APP=${1:?usage: e2e_test.sh PATH_TO_MORVANE [ARTIFACT_DIR]}
 ARTIFACTS=${2:-$PWD/artifacts/e2e}
 
-for tool in Xvfb xdotool xclip import; do
+for tool in Xvfb xdotool xclip import dbus-launch; do
     if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: '$tool' is not installed (packages xvfb, xdotool, xclip, imagemagick)"
+        echo "SKIP: '$tool' is not installed (packages xvfb, xdotool, xclip, imagemagick, dbus-x11)"
         exit 77
     fi
 done
+ATSPI_LAUNCHER=/usr/libexec/at-spi-bus-launcher
+ATSPI_QUERY=("/usr/bin/python3" "$(dirname "${BASH_SOURCE[0]}")/atspi_query.py")
+if [ ! -x "$ATSPI_LAUNCHER" ] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    echo "SKIP: no accessibility bus (packages at-spi2-core, python3-pyatspi)"
+    exit 77
+fi
 [ -x "$APP" ] || {
     echo "FAIL: no program at $APP" >&2
     exit 1
@@ -28,6 +35,7 @@ rm -f "$ARTIFACTS"/*.png
 WORK=$(mktemp -d)
 XVFB_PID=""
 APP_PID=""
+BUS_PIDS=()
 STARTED=$(date +%s%N)
 
 cleanup() {
@@ -35,6 +43,9 @@ cleanup() {
     if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then
         kill "$APP_PID" 2>/dev/null || true
         wait "$APP_PID" 2>/dev/null || true
+    fi
+    if [ ${#BUS_PIDS[@]} -gt 0 ]; then
+        kill "${BUS_PIDS[@]}" 2>/dev/null || true
     fi
     if [ -n "$XVFB_PID" ]; then
         kill "$XVFB_PID" 2>/dev/null || true
@@ -96,7 +107,10 @@ expect_eq() { # WHAT EXPECTED ACTUAL
 
 # --- the X server and the program -------------------------------------------
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset \
+# The screen's pixels also go to a file (-fbdir), to be read while the pointer
+# moves: a screenshot through the X server would stall the clients.
+mkdir "$WORK/fb"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset -fbdir "$WORK/fb" \
     3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 wait_until 10 "display number from Xvfb" test -s "$WORK/display"
@@ -104,14 +118,21 @@ DISPLAY=":$(head -n 1 "$WORK/display")"
 export DISPLAY
 log "Xvfb on $DISPLAY"
 
+# A session bus and the accessibility bus on it, as a desktop session has.
 mkdir -m 700 "$WORK/runtime"
+export HOME="$WORK" XDG_RUNTIME_DIR="$WORK/runtime"
+eval "$(dbus-launch --sh-syntax)"
+BUS_PIDS+=("$DBUS_SESSION_BUS_PID")
+"$ATSPI_LAUNCHER" --launch-immediately >"$WORK/atspi.log" 2>&1 &
+BUS_PIDS+=($!)
+
 # A clean environment, but for the sanitizers' settings of a sanitizer build.
-# No session bus: libdbus's attempt to start one leaks, which a sanitizer
-# build would report at exit.
 env -i PATH="$PATH" HOME="$WORK" XDG_RUNTIME_DIR="$WORK/runtime" DISPLAY="$DISPLAY" \
-    DBUS_SESSION_BUS_ADDRESS=disabled: QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+    DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8 \
     ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" \
-    LSAN_OPTIONS="${LSAN_OPTIONS:-}" "$APP" >"$WORK/app.log" 2>&1 &
+    LSAN_OPTIONS="${LSAN_OPTIONS:-}" \
+    "$APP" >"$WORK/app.log" 2>&1 &
 APP_PID=$!
 
 TITLE="Morvane (Polar and Rectangular Conversion)"
@@ -130,6 +151,13 @@ darkest() { # X Y W H
     import -window root -crop "$3x$4+$1+$2" -colorspace gray -format '%[fx:minima]' info:- 2>/dev/null
 }
 area_has_ink() { awk -v v="$(darkest "$@")" 'BEGIN { exit !(v != "" && v < 0.35) }'; }
+# The same from the framebuffer file, without a round trip to the X server.
+fb_has_ink() { # X Y W H
+    local v
+    v=$(convert "xwd:$WORK/fb/Xvfb_screen0" -crop "$3x$4+$1+$2" -colorspace gray \
+        -format '%[fx:minima]' info:- 2>/dev/null)
+    awk -v v="$v" 'BEGIN { exit !(v != "" && v < 0.35) }'
+}
 area_is_blank() { awk -v v="$(darkest "$@")" 'BEGIN { exit !(v != "" && v > 0.6) }'; }
 
 # --- where things are, from the window's layout rules ------------------------
@@ -213,6 +241,9 @@ AWAY=("$((CX + CLIENT_W - 40))" "$((CY + 14))")
 
 # --- input helpers ----------------------------------------------------------
 
+atspi() { "${ATSPI_QUERY[@]}" "$@" 2>>"$WORK/atspi-query.log"; }
+atspi_is() { [ "$(atspi "${@:2}")" == "$1" ]; } # EXPECTED QUERY...
+
 click() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 
 clip() { xclip -o -selection "$1" -t UTF8_STRING 2>/dev/null || true; }
@@ -283,6 +314,15 @@ open_edit_menu() {
 
 wait_until 10 "painted window" area_has_ink "$((CX + 4))" "$((CY + 6))" 80 16
 shot 01-started
+
+# No window manager activates the window: that is done here, as a user's click would.
+xdotool windowfocus --sync "$WIN"
+wait_until 5 "calculator on the accessibility bus, focus on the polar diagram" \
+    atspi_is "Polar diagram" focused
+log "the polar diagram has the focus from the start"
+expect_eq "polar diagram's description before any conversion" \
+    "Polar grid: six rings, one for each sixth of r, and spokes every 15°; no point yet" \
+    "$(atspi named "Polar diagram")"
 
 log "polar to rectangular: r 5, angle 30"
 type_into r "${R_BOX[@]}" "5"
@@ -416,33 +456,11 @@ track_centre() {
     wait_until 5 "read-out lines" readouts_written
 }
 
-# The read-out lines lie on the tray: once the pointer is there, the next tick
-# of the 100 ms timer clears them. A triple-click that selects a line (X11 puts
-# a mouse selection on PRIMARY) is fast enough most times; it is repeated when
-# the tick came first.
-read_readout() { # NAME X Y PREFIX; sets READOUT
-    local attempt text="" marker="(not selected: $1)"
-    for attempt in 1 2 3 4 5 6 7 8 9 10; do
-        track_centre
-        set_clip primary "$marker"
-        xdotool mousemove "$(($2 + 60))" "$(($3 + READOUT_H / 2))" click --repeat 3 --delay 1 1
-        poll 1000 "selected read-out" clip_is_not primary "$marker" || true
-        text=$(clip primary)
-        if [[ "$text" == "$4"*"; Quadrant "* ]]; then
-            READOUT=$text
-            return 0
-        fi
-        log "the $1 read-out was cleared before the triple-click; again"
-    done
-    fail "could not select the $1 read-out in 10 tries (last selection '$text')"
-}
-
 track_centre
 shot 07-pointer-at-centre
-read_readout polar "${READOUT0[@]}" "Radius = "
-POLAR_READOUT=$READOUT
-read_readout rectangular "${READOUT1[@]}" "X = "
-RECT_READOUT=$READOUT
+# As a screen reader hears them: the lines' text is their accessible name.
+POLAR_READOUT=$(atspi described "Polar read-out")
+RECT_READOUT=$(atspi described "Rectangular read-out")
 if [ $((INTERIOR_W % 2)) -eq 0 ]; then
     # On the centre: radius 0 whatever r is, angle 180, Quadrant II.
     expect_eq "polar read-out at the centre" "Radius = 0; Angle = 180°; Quadrant II" \
@@ -460,18 +478,105 @@ else
     expect_eq "rectangular read-out" "X = -$RADIUS; Y = 0; Quadrant II" "$RECT_READOUT"
 fi
 
+log "crosshairs while the pointer keeps moving"
+xdotool mousemove "${AWAY[@]}"
+wait_until 2 "crosshair hidden before the motion" crosshair_hidden
+# A mouse reports every few milliseconds: the pointer glides to and fro along
+# one row of the polar diagram, a step every 10 ms for 1.5 s, and the
+# rectangular diagram's horizontal crosshair must show on that row meanwhile.
+MOTION_Y=$((POINTER[1] - 40))
+GLIDE=()
+for i in $(seq 0 149); do
+    GLIDE+=(mousemove "$((POLAR_IN_X + 40 + (i * 3) % 240))" "$MOTION_Y" sleep 0.01)
+done
+xdotool "${GLIDE[@]}" &
+MOTION_PID=$!
+motion_crosshair() { fb_has_ink "${CROSSHAIR_PIXEL[0]}" "$((MOTION_Y - 1))" 1 3; }
+for at in 0.5 1.0; do
+    sleep 0.5
+    kill -0 "$MOTION_PID" 2>/dev/null || fail "the glide ended before the check at ${at} s"
+    motion_crosshair || {
+        wait "$MOTION_PID" || true
+        fail "no crosshair ${at} s into a continuous pointer motion"
+    }
+    log "crosshair shown ${at} s into the motion, the pointer still moving"
+done
+wait "$MOTION_PID"
+
+log "the diagrams from the keyboard, read through the accessibility bus"
+xdotool mousemove "${AWAY[@]}"
+wait_until 2 "crosshair hidden before the keyboard" crosshair_hidden
+expect_eq "polar diagram's description" "Point at r = 5, Ø = 233.1301° in Quadrant III" \
+    "$(atspi named "Polar diagram")"
+expect_eq "rectangular diagram's description" "Point at x = -3, y = -4 in Quadrant III" \
+    "$(atspi named "Rectangular diagram")"
+expect_eq "the x box's value" "-3" "$(atspi value x)"
+# From the solution view, on along the tab order: the significant values, then
+# the polar diagram.
+click "${VIEW[@]}"
+xdotool key Tab Tab
+wait_until 3 "focus on the polar diagram after Tab, Tab" atspi_is "Polar diagram" focused
+KEYS=(Right Right Right Right Right Right Right Right Right Right)
+xdotool key Home "${KEYS[@]}"
+wait_until 2 "crosshair through the keyboard's pointer, at once" crosshair_shown
+KEY_POLAR=$(atspi described "Polar read-out")
+KEY_RECT=$(atspi described "Rectangular read-out")
+shot 08-keyboard-pointer
+if [ $((INTERIOR_W % 2)) -eq 0 ]; then
+    # The centre is a whole pixel: the mouse can stand where the keys went.
+    xdotool mousemove "$((POINTER[0] + ${#KEYS[@]}))" "${POINTER[1]}"
+    wait_until 2 "the mouse's polar read-out equal to the keyboard's ('$KEY_POLAR')" \
+        atspi_is "$KEY_POLAR" described "Polar read-out"
+    expect_eq "rectangular read-out: keyboard then mouse" "$KEY_RECT" \
+        "$(atspi described "Rectangular read-out")"
+    [[ "$KEY_POLAR" == "Radius = 0."*"; Angle = 0°; Quadrant I" ]] ||
+        fail "polar read-out ten pixels right of the centre: '$KEY_POLAR'"
+else
+    [[ "$KEY_POLAR" == "Radius = "*"; Angle = 0°; Quadrant I" ]] ||
+        fail "polar read-out ten pixels right of the centre: '$KEY_POLAR'"
+fi
+xdotool mousemove "${AWAY[@]}"
+wait_until 2 "read-out cleared once the mouse left" readouts_cleared
+xdotool key Home shift+Left shift+Left shift+Left shift+Left shift+Left shift+Left
+wait_until 2 "the outer ring's read-out after six grid steps left" \
+    atspi_is "Radius = 5; Angle = 180°; Quadrant II" described "Polar read-out"
+expect_eq "rectangular read-out on the outer ring" "X = -5; Y = 0; Quadrant II" \
+    "$(atspi described "Rectangular read-out")"
+xdotool key Escape
+wait_until 2 "crosshair hidden after Escape" crosshair_hidden
+expect_eq "polar read-out after Escape" "" "$(atspi described "Polar read-out")"
+
+log "a read-out that needs r, announced"
+type_into r "${R_BOX[@]}" "-"
+xdotool mousemove "${AWAY[@]}"
+click "${VIEW[@]}"
+xdotool key Tab Tab
+wait_until 3 "focus back on the polar diagram" atspi_is "Polar diagram" focused
+atspi announcements 4 "Message" >"$WORK/announced.txt" &
+LISTENER_PID=$!
+wait_until 5 "accessibility listener" grep -q listening "$WORK/announced.txt"
+xdotool key Right
+MESSAGE='The read-out needs a number in r: “-” is not a number.'
+wait_until 2 "message on the bus" atspi_is "$MESSAGE" described "Message"
+wait_until 3 "the message announced" grep -qF "Message: $MESSAGE" "$WORK/announced.txt"
+log "announced: '$MESSAGE'"
+xdotool key Escape
+wait_until 2 "message gone with the keyboard's pointer" atspi_is "" described "Message"
+wait "$LISTENER_PID" || true
+type_into r "${R_BOX[@]}" "5"
+
 log "pointer leaves the diagrams"
 track_centre
 xdotool mousemove "${AWAY[@]}"
 wait_until 2 "crosshair to disappear after the pointer left" crosshair_hidden
 wait_until 2 "read-out lines to clear after the pointer left" readouts_cleared
-shot 08-pointer-left
+shot 09-pointer-left
 log "crosshairs hidden and read-out cleared"
 
 log "File, Exit"
 click "$((CX + 18))" "$(((Y + CY) / 2))"
 wait_until 5 "File menu" menu_open
-shot 09-file-menu
+shot 10-file-menu
 xdotool key x # E&xit
 app_ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
 deadline=$(($(now_ns) + 10 * 1000000000))

@@ -41,4 +41,9 @@ export WAYLAND_DISPLAY=$SOCKET QT_QPA_PLATFORM=wayland
 # The headless compositor has no seat; Qt's Wayland input method support
 # assumes one, so the tests type without an input method.
 export QT_IM_MODULE=none
+# Widgets draw into shared memory; with no GPU, nothing is gained by loading
+# the EGL stack, whose drivers keep memory to the end of a sanitizer run.
+export QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none
+SUPPRESSIONS="$(realpath "$(dirname "${BASH_SOURCE[0]}")/lsan.supp")"
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$SUPPRESSIONS"
 "$@"
