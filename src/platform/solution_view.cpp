@@ -1,6 +1,10 @@
 #include "platform/solution_view.h"
 
+#include "platform/readable_plain_text.h"
+
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -57,6 +61,16 @@ bool SolutionView::hasSelectedText() const
 QVariant SolutionView::loadResource(int, const QUrl &)
 {
     return {};
+}
+
+QMimeData *SolutionView::createMimeDataFromSelection() const
+{
+    // Qt's own plain text puts every table cell on a line of its own.
+    const QTextDocumentFragment selection = textCursor().selection();
+    auto *data = new QMimeData;
+    data->setHtml(selection.toHtml());
+    data->setText(readablePlainText(selection));
+    return data;
 }
 
 bool SolutionView::eventFilter(QObject *watched, QEvent *event)

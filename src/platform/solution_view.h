@@ -1,8 +1,9 @@
 #pragma once
 
 // The embedded view of the worked solution: renders the solution's HTML in
-// "Arial" at 15 px, lets the user select and copy it, and never loads
-// anything from outside.
+// "Arial" at 15 px, lets the user select and copy it (as HTML and as plain
+// text that keeps each table row on one line), and never loads anything from
+// outside.
 
 #include <QTextBrowser>
 
@@ -31,5 +32,7 @@ signals:
 
 protected:
     QVariant loadResource(int type, const QUrl &name) override;
+    // What Copy, a drag and the X11 selection carry.
+    [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 };

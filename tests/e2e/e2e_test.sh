@@ -378,47 +378,30 @@ wait_until 5 "worked solution on the clipboard" clip_is_not clipboard "(nothing 
 SOLUTION=$(clip clipboard)
 printf '%s\n' "$SOLUTION" >"$ARTIFACTS/solution.txt"
 
-# The worked solution as plain text; blank lines between blocks are not compared.
-EXPECTED_SOLUTION='Formula:
-r = sqrt(x2 + y2)
+# The worked solution as plain text, a table row a line with its cells apart by
+# tabs (written \t here); blank lines between blocks are not compared.
+EXPECTED_SOLUTION=$(printf '%b' 'Formula:
+r = sqrt(x² + y²)
 Ø = 180° + Atn(Y/X)  (see table below)
 Table
-(X,Y)
-Ø
-X > 0, Y >= 0
-Atn(Y/X)
-X = 0, Y > 0
-90°
-X < 0, Y >= 0
-180° + Atn(Y/X)
-X = 0, Y < 0
-270°
-X < 0, Y <= 0
-180° + Atn(Y/X)
-X > 0, Y <= 0
-360° + Atn(Y/X)
+(X,Y)\tØ
+X > 0, Y >= 0\tAtn(Y/X)
+X = 0, Y > 0\t90°
+X < 0, Y >= 0\t180° + Atn(Y/X)
+X = 0, Y < 0\t270°
+X < 0, Y <= 0\t180° + Atn(Y/X)
+X > 0, Y <= 0\t360° + Atn(Y/X)
 Given:
 x = -3
 y = -4
 Solution:
-r
-=
-sqrt(-32 + -42)
-=
-sqrt(9 + 16)
-=
-sqrt(25)
-r
-=
-5
-Ø
-=
-180° + Atn(-4/-3)
-=
-180° + 53.1301017798049°
-Ø
-=
-233.1301°'
+r\t=\tsqrt(-3² + -4²)
+\t=\tsqrt(9 + 16)
+\t=\tsqrt(25)
+r\t=\t5
+Ø\t=\t180° + Atn(-4/-3)
+\t=\t180° + 53.1301017798049°
+Ø\t=\t233.1301°')
 ACTUAL_LINES=$(printf '%s\n' "$SOLUTION" | tr -d '\r' | sed '/^[[:space:]]*$/d')
 if [ "$ACTUAL_LINES" != "$EXPECTED_SOLUTION" ]; then
     diff <(printf '%s\n' "$EXPECTED_SOLUTION") <(printf '%s\n' "$ACTUAL_LINES") >&2 || true

@@ -1,0 +1,15 @@
+#pragma once
+
+// Rich text as plain text that reads like the rendered page: a line per
+// paragraph line and per table row, cells apart by a tab, blocks apart by one
+// blank line, superscripts raised.
+
+#include <QString>
+
+class QTextDocument;
+class QTextDocumentFragment;
+
+[[nodiscard]] QString readablePlainText(const QTextDocument &document);
+// The fragment as a selection carries it: a table the selection leaves is
+// whole, a selection inside a table is a rectangle of whole cells.
+[[nodiscard]] QString readablePlainText(const QTextDocumentFragment &fragment);
