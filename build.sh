@@ -11,6 +11,7 @@ PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
+    librsvg2-bin
     clang libclang-rt-dev
     xvfb xdotool xclip imagemagick
 )
