@@ -11,7 +11,7 @@ PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
-    librsvg2-bin
+    librsvg2-bin dpkg-dev file
     clang libclang-rt-dev
     xvfb xdotool xclip imagemagick
 )
