@@ -14,6 +14,7 @@ PACKAGES=(
     librsvg2-bin dpkg-dev file
     clang libclang-rt-dev
     xvfb xdotool xclip imagemagick
+    lintian desktop-file-utils appstream x11-utils
 )
 
 install_missing() {
@@ -52,6 +53,8 @@ test)
     scripts/sanitize.sh
     scripts/fuzz.sh "${MORVANE_FUZZ_SECONDS:-15}"
     ctest --test-dir build --output-on-failure --timeout 300
+    # The Debian package of the release build, checked and started unpacked.
+    scripts/package_test.sh build
     ;;
 *)
     echo "usage: $0 run|test" >&2
