@@ -52,9 +52,10 @@ check() {
     if "$@"; then pass "$what"; else fail "$what"; fi
 }
 has_icons() { grep -q 'Icon (16 x 16)' "$1" && grep -q 'Icon (128 x 128)' "$1"; }
+# Ends the run: the tally, and failure when any check failed.
 summary() {
     echo "package: $passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
+    exit $((failed > 0))
 }
 
 # --- the package ---------------------------------------------------------------
