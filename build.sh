@@ -11,9 +11,11 @@ PACKAGES=(
     qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libxcb1-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
+    librsvg2-bin dpkg-dev file
     clang libclang-rt-dev
     xvfb xdotool xclip imagemagick weston
     dbus-x11 at-spi2-core python3-pyatspi
+    lintian desktop-file-utils appstream x11-utils
 )
 
 install_missing() {
@@ -52,6 +54,8 @@ test)
     scripts/sanitize.sh
     scripts/fuzz.sh "${MORVANE_FUZZ_SECONDS:-15}"
     ctest --test-dir build --output-on-failure --timeout 300
+    # The Debian package of the release build, checked and started unpacked.
+    scripts/package_test.sh build
     ;;
 *)
     echo "usage: $0 run|test" >&2

@@ -12,7 +12,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvane"));
     QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("morvane"));
+    // Names the installed desktop entry, which desktops match the window to.
+    QApplication::setDesktopFileName(QStringLiteral("org.morvane.Morvane"));
     // The design's 8.25-point sans; Liberation Sans keeps its metrics.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8.25);

@@ -2,5 +2,6 @@
 
 #include <QIcon>
 
-// The program's icon: a polar grid with a marked point, drawn at start.
+// The program's icon, a polar grid with a marked point, at every size the
+// build rendered from data/morvane.svg.
 [[nodiscard]] QIcon AppIcon();

@@ -65,6 +65,18 @@ private slots:
         QCOMPARE(m_window->view()->geometry().bottom(), m_window->centralWidget()->height() - 1);
     }
 
+    void windowIconComesAtTheDesktopSizes()
+    {
+        // Rendered from the SVG into the resources by the build.
+        const QIcon icon = m_window->windowIcon();
+        QVERIFY(!icon.isNull());
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            QVERIFY2(icon.availableSizes().contains(QSize(size, size)), QByteArray::number(size));
+        }
+        // The axes cross, opaque, in the middle.
+        QCOMPARE(icon.pixmap(64).toImage().pixelColor(32, 32).alpha(), 255);
+    }
+
     void resultsFillTheViewAndTheTray()
     {
         auto *message = find<QLabel>("lblMessage");
