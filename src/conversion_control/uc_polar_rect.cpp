@@ -325,32 +325,22 @@ bool ucPolarRect::diagramEvent(PictureBox *diagram, QEvent *event)
 bool ucPolarRect::keyboardPointerKey(PictureBox *diagram, const QKeyEvent &key)
 {
     using Key = KeyboardPointer::Key;
-    const bool shift = key.modifiers() & Qt::ShiftModifier;
-    switch (key.key()) {
-    case Qt::Key_Left:
-        moveKeyboardPointer(diagram, Key::Left, shift);
-        return true;
-    case Qt::Key_Right:
-        moveKeyboardPointer(diagram, Key::Right, shift);
-        return true;
-    case Qt::Key_Up:
-        moveKeyboardPointer(diagram, Key::Up, shift);
-        return true;
-    case Qt::Key_Down:
-        moveKeyboardPointer(diagram, Key::Down, shift);
-        return true;
-    case Qt::Key_Home:
-        moveKeyboardPointer(diagram, Key::Home, shift);
-        return true;
-    case Qt::Key_Escape:
-        if (!m_keyboardPointer.Active()) {
-            return false;
+    constexpr std::array<std::pair<int, Key>, 5> kMoves{{{Qt::Key_Left, Key::Left},
+                                                         {Qt::Key_Right, Key::Right},
+                                                         {Qt::Key_Up, Key::Up},
+                                                         {Qt::Key_Down, Key::Down},
+                                                         {Qt::Key_Home, Key::Home}}};
+    for (const auto &[qtKey, move] : kMoves) {
+        if (key.key() == qtKey) {
+            moveKeyboardPointer(diagram, move, key.modifiers() & Qt::ShiftModifier);
+            return true;
         }
+    }
+    if (key.key() == Qt::Key_Escape && m_keyboardPointer.Active()) {
         endKeyboardPointer();
         return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 void ucPolarRect::moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::Key key, bool gridStep)

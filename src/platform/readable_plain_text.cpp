@@ -7,38 +7,20 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <string_view>
+
 namespace {
 
 // The Unicode superscript form, or a null character where there is none.
 QChar superscriptOf(QChar c)
 {
-    switch (c.unicode()) {
-    case u'1':
-        return QChar(0x00B9);
-    case u'2':
-        return QChar(0x00B2);
-    case u'3':
-        return QChar(0x00B3);
-    case u'+':
-        return QChar(0x207A);
-    case u'-':
-        return QChar(0x207B);
-    case u'=':
-        return QChar(0x207C);
-    case u'(':
-        return QChar(0x207D);
-    case u')':
-        return QChar(0x207E);
-    case u'i':
-        return QChar(0x2071);
-    case u'n':
-        return QChar(0x207F);
-    default:
-        if (c.unicode() == u'0' || (c.unicode() >= u'4' && c.unicode() <= u'9')) {
-            return QChar(0x2070 + (c.unicode() - u'0'));
-        }
-        return {};
-    }
+    constexpr std::u16string_view kPlain = u"0123456789+-=()in";
+    constexpr std::u16string_view kRaised =
+        u"\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077"
+        u"\u2078\u2079\u207A\u207B\u207C\u207D\u207E\u2071\u207F";
+    static_assert(kPlain.size() == kRaised.size());
+    const std::size_t at = kPlain.find(c.unicode());
+    return at == std::u16string_view::npos ? QChar() : QChar(kRaised[at]);
 }
 
 // Flattened, "-3<sup>2</sup>" would read as minus thirty-two; where some
