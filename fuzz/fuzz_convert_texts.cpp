@@ -73,8 +73,8 @@ enum class Outcome
 Outcome runCommand(std::int16_t index, InputBoxes &boxes)
 {
     const InputBoxes before = boxes;
-    const std::size_t source = index == PolarToRectangular ? 0 : 2;
-    const std::size_t written = index == PolarToRectangular ? 2 : 0;
+    const std::size_t source = index == kPolarToRectangular ? 0 : 2;
+    const std::size_t written = index == kPolarToRectangular ? 2 : 0;
     const std::string call = describe(index, before);
     try {
         ConvertTexts(index, boxes);
@@ -127,7 +127,7 @@ Outcome runCommand(std::int16_t index, InputBoxes &boxes)
                   "the Result carries a non-finite value", after);
     fuzz::require(result.Quadrant == QuadrantName(result.X, result.Y),
                   "the Result's quadrant is not that of its x and y", after);
-    if (index != PolarToRectangular) {
+    if (index != kPolarToRectangular) {
         fuzz::require(result.Radius >= 0, "a computed radius is negative", after);
         fuzz::require(result.Angle >= 0 && result.Angle <= 360,
                       "a computed angle lies outside 0 to 360", after);
@@ -157,7 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // Converting back reads the rounded texts the first command showed,
         // which must always be readable.
         const std::int16_t back =
-            index == PolarToRectangular ? RectangularToPolar : PolarToRectangular;
+            index == kPolarToRectangular ? kRectangularToPolar : kPolarToRectangular;
         const InputBoxes shown = boxes;
         const Outcome second = runCommand(back, boxes);
         fuzz::require(first != Outcome::Converted || second != Outcome::Unreadable,

@@ -17,8 +17,8 @@ struct Command
     double (*Second)(double, double);
 };
 
-constexpr Command kPolarToRectangular{0, 2, &PolarToX, &PolarToY};
-constexpr Command kRectangularToPolar{2, 0, &RectToRadius, &RectToAngle};
+constexpr Command kPolarCommand{0, 2, &PolarToX, &PolarToY};
+constexpr Command kRectangularCommand{2, 0, &RectToRadius, &RectToAngle};
 
 void run(const Command &command, InputBoxes &boxes)
 {
@@ -40,7 +40,7 @@ void run(const Command &command, InputBoxes &boxes)
 
 void ConvertTexts(std::int16_t index, InputBoxes &boxes)
 {
-    run(index == PolarToRectangular ? kPolarToRectangular : kRectangularToPolar, boxes);
+    run(index == kPolarToRectangular ? kPolarCommand : kRectangularCommand, boxes);
 }
 
 ResultRecord ReadResult(std::int16_t index, const InputBoxes &boxes)

@@ -16,8 +16,8 @@ struct InputBoxes
     std::array<std::string, 4> Tag{"0", "0", "0", "0"};
 };
 
-inline constexpr std::int16_t PolarToRectangular = 0;
-inline constexpr std::int16_t RectangularToPolar = 1;
+inline constexpr std::int16_t kPolarToRectangular = 0;
+inline constexpr std::int16_t kRectangularToPolar = 1;
 
 // Runs the source-reading and writing steps of a command (0: polar to
 // rectangular, anything else: rectangular to polar). An unreadable source text

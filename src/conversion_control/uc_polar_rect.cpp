@@ -191,14 +191,14 @@ void ucPolarRect::drawDiagrams()
 
 void ucPolarRect::runCommand(std::int16_t index)
 {
-    const QString command = tr(kCommandCaption[index == PolarToRectangular ? 0 : 1]);
+    const QString command = tr(kCommandCaption[index == kPolarToRectangular ? 0 : 1]);
     readBoxTexts();
     const InputBoxes before = m_boxes;
     try {
         ConvertTexts(index, m_boxes);
     } catch (const modMath::ConversionError &) {
         m_boxes = before;
-        const std::size_t first = index == PolarToRectangular ? 0 : 2;
+        const std::size_t first = index == kPolarToRectangular ? 0 : 2;
         std::size_t box = first;
         try {
             (void)modMath::TextToNumber(m_boxes.Text[first]);

@@ -90,7 +90,7 @@ class TestMonkey : public QObject
     {
         ++m_results;
         // The boxes the command wrote show their full-precision Tag as rounded now.
-        for (std::size_t i = result.Index == PolarToRectangular ? 2 : 0, end = i + 2; i < end;
+        for (std::size_t i = result.Index == kPolarToRectangular ? 2 : 0, end = i + 2; i < end;
              ++i) {
             m_pastedSpecial[i] = false;
             const std::optional<double> tag = number(m_control->boxes().Tag[i]);
