@@ -4,7 +4,6 @@
 #include "math/mod_math.h"
 
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -107,11 +106,4 @@ void DrawPointLabel(Canvas &canvas, const DiagramFrame &frame, double dx, double
     else if (modMath::ToSingle(ly + th + LabelGap) > frame.H)
         ly = frame.H - th;
     modMain::DrawText(canvas, lx, ly, text, colors::Blue, colors::White);
-}
-
-double CheckedResult(double value)
-{
-    if (!std::isfinite(value))
-        throw modMath::ArithmeticError("Overflow");
-    return value;
 }

@@ -57,8 +57,9 @@ std::string PolarReadout(const Canvas &polar, float x, float y, std::string_view
 {
     const double r = modMath::TextToNumber(rText);
     const PointerPlace p = placeOf(polar, x, y);
-    const double d = CheckedResult(modMath::RectToRadius(p.dx, p.dy));
-    const double radius = CheckedResult(r / 6 * CheckedResult(d / p.RingSpacing));
+    const double d = modMath::RectToRadius(p.dx, p.dy);
+    const double steps = modMath::CheckedResult(d / p.RingSpacing, "the distance in grid steps");
+    const double radius = modMath::CheckedResult(r / 6 * steps, "the radius");
     return "Radius = " + modMath::FormatSignificant(radius) + "; " +
            "Angle = " + modMath::FormatSignificant(angleShown(p.dx, p.dy)) + "\u00B0" +
            quadrantText(p.dx, p.dy);
@@ -72,8 +73,10 @@ std::string RectangularReadout(const Canvas &rectangular, float x, float y, std:
     // keeps the signs those of the quadrant named beside them, as in the
     // diagram's point label.
     const double scale = std::fabs(r) / 6;
-    const double xValue = CheckedResult(-(scale * CheckedResult(p.dx / p.RingSpacing)));
-    const double yValue = CheckedResult(scale * CheckedResult(p.dy / p.RingSpacing));
+    const double xSteps = modMath::CheckedResult(p.dx / p.RingSpacing, "x in grid steps");
+    const double xValue = modMath::CheckedResult(-(scale * xSteps), "X");
+    const double ySteps = modMath::CheckedResult(p.dy / p.RingSpacing, "y in grid steps");
+    const double yValue = modMath::CheckedResult(scale * ySteps, "Y");
     return "X = " + modMath::FormatSignificant(xValue) + "; " +
            "Y = " + modMath::FormatSignificant(yValue) + quadrantText(p.dx, p.dy);
 }

@@ -72,8 +72,8 @@ void DrawRectangularDiagram(Canvas &canvas, const InputBoxes &boxes)
     // The grid measures distance: with a negative r its magnitude keeps the
     // label's signs those of x and y and of the quadrant the dot is in.
     const double scale = std::fabs(r) / 6;
-    const double xValue = CheckedResult(scale * (dx / s));
-    const double yValue = CheckedResult(scale * (dy / s));
+    const double xValue = modMath::CheckedResult(scale * (dx / s), "the point's X");
+    const double yValue = modMath::CheckedResult(scale * (dy / s), "the point's Y");
     DrawPointLabel(canvas, frame, dx, dy,
                    "(X=" + modMath::FormatSignificant(xValue) +
                        ", Y=" + modMath::FormatSignificant(yValue) + ")");

@@ -38,14 +38,6 @@ void appendRuleRow(std::string &out, bool applies, std::string_view condition,
            rule, "</td></tr>");
 }
 
-[[nodiscard]] double finiteOrThrow(double v)
-{
-    if (!std::isfinite(v)) {
-        throw modMath::ArithmeticError("Overflow");
-    }
-    return v;
-}
-
 std::string polarDocument(double radius, double angle)
 {
     // The angle is brought into one turn with its fraction kept, so that the
@@ -99,7 +91,7 @@ struct AngleChoice
 // does; only called where x is not 0.
 [[nodiscard]] double atnDegrees(double x, double y)
 {
-    return modMath::RadToDeg(std::atan(finiteOrThrow(y / x)));
+    return modMath::RadToDeg(std::atan(modMath::CheckedResult(y / x, "y / x")));
 }
 
 // A point on an axis: its angle is a fixed text, no arctangent is taken.
@@ -164,7 +156,7 @@ std::string rectangularDocument(double x, double y)
     // Plain products: exactly rounded, unlike a general power.
     const double xx = x * x;
     const double yy = y * y;
-    const double sum = finiteOrThrow(xx + yy);
+    const double sum = modMath::CheckedResult(xx + yy, "x squared + y squared");
 
     const std::string tx = modMath::NumberToText(x);
     const std::string ty = modMath::NumberToText(y);
@@ -230,7 +222,8 @@ std::string SolutionDocument(std::int16_t index, double radius, double angle, do
     // The event's numbers come from decimal texts, but a caller handing over
     // inf or NaN must get an error rather than a document that shows them.
     if (index == 0) {
-        return polarDocument(finiteOrThrow(radius), finiteOrThrow(angle));
+        return polarDocument(modMath::CheckedResult(radius, "the radius"),
+                             modMath::CheckedResult(angle, "the angle"));
     }
-    return rectangularDocument(finiteOrThrow(x), finiteOrThrow(y));
+    return rectangularDocument(modMath::CheckedResult(x, "x"), modMath::CheckedResult(y, "y"));
 }

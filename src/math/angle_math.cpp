@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace modMath {
 
@@ -15,17 +16,6 @@ namespace {
 // largest float plus half its last place (the tie goes to the even infinity).
 constexpr double kSingleOverflowThreshold = 0x1.ffffffp127;
 
-double checkedResult(double v, const char *what)
-{
-    if (std::isinf(v)) {
-        throw ArithmeticError(std::string("Overflow: ") + what + " is beyond the range of numbers");
-    }
-    if (std::isnan(v)) {
-        throw ArithmeticError(std::string("Invalid operation in ") + what);
-    }
-    return v;
-}
-
 // Whole number, halves to the even neighbour (the default rounding mode).
 double roundHalfEven(double v)
 {
@@ -34,17 +24,25 @@ double roundHalfEven(double v)
 
 float narrowed(double v, const char *what)
 {
-    if (std::isnan(v)) {
-        throw ArithmeticError(std::string("Invalid operation: ") + what + " is not a number");
-    }
     if (std::fabs(v) >= kSingleOverflowThreshold) {
         throw ArithmeticError(std::string("Overflow: ") + what +
                               " is beyond the single-precision range");
     }
-    return static_cast<float>(v);
+    return static_cast<float>(CheckedResult(v, what));
 }
 
 } // namespace
+
+double CheckedResult(double v, std::string_view what)
+{
+    if (std::isinf(v)) {
+        throw ArithmeticError("Overflow: " + std::string(what) + " is beyond the range of numbers");
+    }
+    if (std::isnan(v)) {
+        throw ArithmeticError("Invalid operation: " + std::string(what) + " is not a number");
+    }
+    return v;
+}
 
 float ToSingle(double v)
 {
@@ -70,24 +68,24 @@ double DegToRad(double degrees)
 
 double PolarToX(double r, double angle)
 {
-    return checkedResult(std::cos(DegToRad(angle)) * r, "x");
+    return CheckedResult(std::cos(DegToRad(angle)) * r, "x");
 }
 
 double PolarToY(double r, double angle)
 {
-    return checkedResult(std::sin(DegToRad(angle)) * r, "y");
+    return CheckedResult(std::sin(DegToRad(angle)) * r, "y");
 }
 
 double RectToRadius(double x, double y)
 {
     // Exactly rounded squares: the result must not depend on how pow is built.
-    const double sum = checkedResult(x * x, "x squared") + checkedResult(y * y, "y squared");
-    return std::sqrt(checkedResult(sum, "x squared + y squared"));
+    const double sum = CheckedResult(x * x, "x squared") + CheckedResult(y * y, "y squared");
+    return std::sqrt(CheckedResult(sum, "x squared + y squared"));
 }
 
 double RectToAngle(double x, double y)
 {
-    const auto atnDegrees = [&] { return RadToDeg(std::atan(checkedResult(y / x, "y / x"))); };
+    const auto atnDegrees = [&] { return RadToDeg(std::atan(CheckedResult(y / x, "y / x"))); };
     if (x > 0 && y >= 0) {
         return atnDegrees();
     }

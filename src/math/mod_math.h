@@ -54,4 +54,9 @@ public:
 // beyond the single range.
 [[nodiscard]] float ToSingle(double v);
 
+// IEEE arithmetic does not trap: a result that may have left the double range
+// passes here before it can reach a coordinate or a text. Infinity and NaN
+// throw ArithmeticError with a message that names the result as `what`.
+[[nodiscard]] double CheckedResult(double v, std::string_view what);
+
 } // namespace modMath

@@ -16,11 +16,7 @@ namespace detail {
 
 DecimalDigits ToDecimalDigits(double v)
 {
-    if (!std::isfinite(v)) {
-        throw ArithmeticError(std::isnan(v)
-                                  ? "Invalid operation: not a number"
-                                  : "Overflow: the number is beyond the range of numbers");
-    }
+    (void)CheckedResult(v, "the value");
     // "d.ddddddddddddddde-XXX" at most.
     std::array<char, 32> buffer{};
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,

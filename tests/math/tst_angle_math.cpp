@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,29 @@ TEST(AngleMath, QuadrantRulesOfTheAngle)
                 {"back from the polar formulas", 4.33012701892219, 2.5, "30.0000008348261"}});
     EXPECT_EQ(RectToAngle(1, -1e-20), 360);
     EXPECT_EQ(RectToAngle(-0.0, 0.0), 0);
+}
+
+TEST(AngleMath, CheckedResultNamesWhatLeftTheRange)
+{
+    EXPECT_EQ(CheckedResult(-1.5, "x"), -1.5);
+    EXPECT_EQ(CheckedResult(std::numeric_limits<double>::max(), "x"),
+              std::numeric_limits<double>::max());
+    const struct
+    {
+        double V;
+        const char *Message;
+    } rows[] = {{std::numeric_limits<double>::infinity(), "Overflow: x is beyond the range of numbers"},
+                {-std::numeric_limits<double>::infinity(),
+                 "Overflow: x is beyond the range of numbers"},
+                {std::numeric_limits<double>::quiet_NaN(), "Invalid operation: x is not a number"}};
+    for (const auto &row : rows) {
+        try {
+            (void)CheckedResult(row.V, "x");
+            ADD_FAILURE() << row.Message;
+        } catch (const ArithmeticError &e) {
+            EXPECT_STREQ(e.what(), row.Message);
+        }
+    }
 }
 
 TEST(AngleMath, AngleQuotientBeyondTheDoubleRangeOverflows)
