@@ -2,6 +2,7 @@
 // remainder. Every overflow, division by zero and invalid result is checked by
 // hand, because IEEE arithmetic in C++ does not trap.
 
+#include "math/angle_rules.h"
 #include "math/mod_math.h"
 
 #include <cmath>
@@ -83,28 +84,34 @@ double RectToRadius(double x, double y)
     return std::sqrt(CheckedResult(sum, "x squared + y squared"));
 }
 
+const AngleRule *FirstAngleRule(double x, double y)
+{
+    for (const AngleRule &rule : kAngleRules) {
+        if (Holds(rule, x, y)) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
+
+double AtnDegrees(double x, double y)
+{
+    return RadToDeg(std::atan(CheckedResult(y / x, "y / x")));
+}
+
 double RectToAngle(double x, double y)
 {
-    const auto atnDegrees = [&] { return RadToDeg(std::atan(CheckedResult(y / x, "y / x"))); };
-    if (x > 0 && y >= 0) {
-        return atnDegrees();
+    const AngleRule *rule = FirstAngleRule(x, y);
+    if (rule == nullptr) {
+        return 0;
     }
-    if (x == 0 && y > 0) {
-        return 90;
+    if (!rule->Arctangent) {
+        return rule->Degrees;
     }
-    if (x < 0 && y >= 0) {
-        return atnDegrees() + 180;
-    }
-    if (x == 0 && y < 0) {
-        return 270;
-    }
-    if (x < 0 && y <= 0) {
-        return atnDegrees() + 180;
-    }
-    if (x > 0 && y <= 0) {
-        return atnDegrees() + 360;
-    }
-    return 0;
+    const double atn = AtnDegrees(x, y);
+    // Rule 1 adds nothing rather than 0, which would turn an arctangent of -0
+    // into +0.
+    return rule->Degrees == 0 ? atn : atn + rule->Degrees;
 }
 
 double RealMod(double a, double b)

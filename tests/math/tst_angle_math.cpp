@@ -1,3 +1,4 @@
+#include "math/angle_rules.h"
 #include "math/mod_math.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,24 @@ TEST(AngleMath, QuadrantRulesOfTheAngle)
                 {"back from the polar formulas", 4.33012701892219, 2.5, "30.0000008348261"}});
     EXPECT_EQ(RectToAngle(1, -1e-20), 360);
     EXPECT_EQ(RectToAngle(-0.0, 0.0), 0);
+}
+
+// The rule the angle follows, and so the row the worked solution names, for
+// points in each quadrant, on each half axis and at the origin.
+TEST(AngleMath, FirstRuleThatHolds)
+{
+    const struct
+    {
+        double X, Y;
+        int Rule; // 1 to 6 in table order; 0: none
+    } rows[] = {{3, 4, 1},      {5, 0, 1},     {5, -0.0, 1},  {0, 5, 2},    {-0.0, 5, 2},
+                {-3, 4, 3},     {-5, 0, 3},    {0, -5, 4},    {-3, -4, 5},  {3, -4, 6},
+                {1, -1e-300, 6}, {0, 0, 0},    {-0.0, -0.0, 0}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::to_string(row.X) + ", " + std::to_string(row.Y));
+        const AngleRule *rule = FirstAngleRule(row.X, row.Y);
+        EXPECT_EQ(rule == nullptr ? 0 : rule - kAngleRules.data() + 1, row.Rule);
+    }
 }
 
 TEST(AngleMath, CheckedResultNamesWhatLeftTheRange)
