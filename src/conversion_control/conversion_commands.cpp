@@ -3,6 +3,7 @@
 
 #include "conversion_control/conversion_commands.h"
 
+#include "conversion_control/quadrant.h"
 #include "math/mod_math.h"
 
 using namespace modMath;
@@ -57,16 +58,15 @@ ResultRecord ReadResult(std::int16_t index, const InputBoxes &boxes)
 
 std::string QuadrantName(double x, double y)
 {
+    QuadrantId quadrant = QuadrantId::IV;
     if (x >= 0 && y >= 0) {
-        return "Quadrant I";
+        quadrant = QuadrantId::I;
+    } else if (x < 0 && y >= 0) {
+        quadrant = QuadrantId::II;
+    } else if (x < 0 && y < 0) {
+        quadrant = QuadrantId::III;
     }
-    if (x < 0 && y >= 0) {
-        return "Quadrant II";
-    }
-    if (x < 0 && y < 0) {
-        return "Quadrant III";
-    }
-    return "Quadrant IV";
+    return std::string(QuadrantName(quadrant));
 }
 
 bool KeyAccepted(std::string_view text, char16_t code)

@@ -2,6 +2,7 @@
 
 #include "canvas/canvas.h"
 #include "conversion_control/diagram_frame.h"
+#include "conversion_control/quadrant.h"
 #include "math/mod_math.h"
 
 #include <cmath>
@@ -26,15 +27,17 @@ struct PointerPlace
 
 // The pointer's vertical through the centre counts as Quadrant II above it and
 // III below it, unlike the quadrant rule of the conversions.
-[[nodiscard]] const char *quadrantText(double dx, double dy)
+[[nodiscard]] std::string quadrantText(double dx, double dy)
 {
-    if (dx < 0 && dy >= 0)
-        return "; Quadrant I";
-    if (dx >= 0 && dy >= 0)
-        return "; Quadrant II";
-    if (dx >= 0)
-        return "; Quadrant III";
-    return "; Quadrant IV";
+    QuadrantId quadrant = QuadrantId::IV;
+    if (dx < 0 && dy >= 0) {
+        quadrant = QuadrantId::I;
+    } else if (dx >= 0 && dy >= 0) {
+        quadrant = QuadrantId::II;
+    } else if (dx >= 0) {
+        quadrant = QuadrantId::III;
+    }
+    return "; " + std::string(QuadrantName(quadrant));
 }
 
 [[nodiscard]] double angleShown(double dx, double dy)
