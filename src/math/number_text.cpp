@@ -3,10 +3,12 @@
 
 #include "math/decimal_digits.h"
 #include "math/mod_math.h"
+#include "math/number_grammar.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -80,74 +82,19 @@ bool isDigit(char c)
     throw ConversionError("\"" + std::string(s) + "\" is not a number");
 }
 
-// The text's digits split at the point, with "," removed from the whole part.
-struct ParsedNumber
+// Moves i past the digits from there on; the count of digits it passed.
+std::size_t skipDigits(std::string_view s, std::size_t &i, bool groupSeparators = false)
 {
-    bool Negative = false;
-    std::string Whole;
-    std::string Fraction;
-    bool HasExponent = false;
-    bool NegativeExponent = false;
-    std::string_view ExponentDigits;
-};
-
-ParsedNumber parseNumberText(std::string_view s)
-{
-    ParsedNumber n;
-    std::size_t i = 0;
-    const std::size_t size = s.size();
-    while (i < size && s[i] == ' ') {
-        ++i;
+    std::size_t digits = 0;
+    for (; i < s.size() && (isDigit(s[i]) || (groupSeparators && s[i] == ',')); ++i) {
+        digits += isDigit(s[i]) ? 1 : 0;
     }
-    if (i < size && (s[i] == '-' || s[i] == '+')) {
-        n.Negative = s[i] == '-';
-        ++i;
-    }
-    n.Whole.reserve(size);
-    for (; i < size && (isDigit(s[i]) || s[i] == ','); ++i) {
-        if (s[i] != ',') {
-            n.Whole += s[i];
-        }
-    }
-    if (i < size && s[i] == '.') {
-        ++i;
-        const std::size_t start = i;
-        while (i < size && isDigit(s[i])) {
-            ++i;
-        }
-        n.Fraction.assign(s.substr(start, i - start));
-    }
-    if (n.Whole.empty() && n.Fraction.empty()) {
-        throwUnreadable(s);
-    }
-    if (i < size && (s[i] == 'E' || s[i] == 'e')) {
-        ++i;
-        n.HasExponent = true;
-        if (i < size && (s[i] == '-' || s[i] == '+')) {
-            n.NegativeExponent = s[i] == '-';
-            ++i;
-        }
-        const std::size_t start = i;
-        while (i < size && isDigit(s[i])) {
-            ++i;
-        }
-        n.ExponentDigits = s.substr(start, i - start);
-        if (n.ExponentDigits.empty()) {
-            throwUnreadable(s);
-        }
-    }
-    while (i < size && s[i] == ' ') {
-        ++i;
-    }
-    if (i != size) {
-        throwUnreadable(s);
-    }
-    return n;
+    return digits;
 }
 
 // Decimal exponent of the first non-zero digit, for a value out of the double
-// range, saturated far beyond any double.
-long long leadingExponent(const ParsedNumber &n, std::string &significant)
+// range, saturated far beyond any double. whole: the whole part's digits.
+long long leadingExponent(const NumberParts &n, const std::string &whole, std::string &significant)
 {
     constexpr long long kFar = 1'000'000'000'000LL;
     long long exponent = 0;
@@ -163,13 +110,13 @@ long long leadingExponent(const ParsedNumber &n, std::string &significant)
             exponent = -exponent;
         }
     }
-    const std::string all = n.Whole + n.Fraction;
+    const std::string all = whole + std::string(n.Fraction);
     const auto first = all.find_first_not_of('0');
     significant = all.substr(first);
     while (!significant.empty() && significant.back() == '0') {
         significant.pop_back();
     }
-    return exponent + static_cast<long long>(n.Whole.size()) - 1 - static_cast<long long>(first);
+    return exponent + static_cast<long long>(whole.size()) - 1 - static_cast<long long>(first);
 }
 
 } // namespace
@@ -213,12 +160,63 @@ std::string NumberToText(double v)
     return text;
 }
 
-double TextToNumber(std::string_view s)
+std::optional<NumberParts> ScanNumber(std::string_view s, NumberSyntax syntax)
 {
-    const ParsedNumber n = parseNumberText(s);
+    const auto skipBlanks = [&](std::size_t &i) {
+        while (i < s.size() && syntax.Blanks.find(s[i]) != std::string_view::npos) {
+            ++i;
+        }
+    };
+    NumberParts n;
+    std::size_t i = 0;
+    skipBlanks(i);
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+        n.Negative = s[i] == '-';
+        ++i;
+    }
+    std::size_t start = i;
+    std::size_t digits = skipDigits(s, i, syntax.GroupSeparators);
+    n.Whole = s.substr(start, i - start);
+    if (i < s.size() && s[i] == '.') {
+        start = ++i;
+        digits += skipDigits(s, i);
+        n.Fraction = s.substr(start, i - start);
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        ++i;
+        n.HasExponent = true;
+        if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+            n.NegativeExponent = s[i] == '-';
+            ++i;
+        }
+        start = i;
+        if (skipDigits(s, i) == 0) {
+            return std::nullopt;
+        }
+        n.ExponentDigits = s.substr(start, i - start);
+    }
+    skipBlanks(i);
+    if (i != s.size()) {
+        return std::nullopt;
+    }
+    return n;
+}
+
+double NumberValue(const NumberParts &n, std::string_view text)
+{
+    std::string whole;
+    whole.reserve(n.Whole.size());
+    for (const char c : n.Whole) {
+        if (c != ',') {
+            whole += c;
+        }
+    }
     std::string clean;
-    clean.reserve(n.Whole.size() + n.Fraction.size() + n.ExponentDigits.size() + 4);
-    clean += n.Whole.empty() ? "0" : n.Whole;
+    clean.reserve(whole.size() + n.Fraction.size() + n.ExponentDigits.size() + 4);
+    clean += whole.empty() ? "0" : whole;
     if (!n.Fraction.empty()) {
         clean += '.';
         clean += n.Fraction;
@@ -233,10 +231,10 @@ double TextToNumber(std::string_view s)
         return n.Negative ? -value : value;
     }
     if (ec != std::errc::result_out_of_range) {
-        throwUnreadable(s);
+        throwUnreadable(text);
     }
     std::string significant;
-    const long long exponent = leadingExponent(n, significant);
+    const long long exponent = leadingExponent(n, whole, significant);
     if (exponent < 0) {
         // Below the smallest double: as near to zero as a double gets.
         return n.Negative ? -0.0 : 0.0;
@@ -247,7 +245,16 @@ double TextToNumber(std::string_view s)
         const double largest = std::numeric_limits<double>::max();
         return n.Negative ? -largest : largest;
     }
-    throw ArithmeticError("Overflow: \"" + std::string(s) + "\" is beyond the range of numbers");
+    throw ArithmeticError("Overflow: \"" + std::string(text) + "\" is beyond the range of numbers");
+}
+
+double TextToNumber(std::string_view s)
+{
+    const std::optional<NumberParts> parts = ScanNumber(s, kBoxNumber);
+    if (!parts) {
+        throwUnreadable(s);
+    }
+    return NumberValue(*parts, s);
 }
 
 std::string FormatFixed(double v, int n)
