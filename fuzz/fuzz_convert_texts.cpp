@@ -78,9 +78,15 @@ Outcome runCommand(std::int16_t index, InputBoxes &boxes)
     const std::string call = describe(index, before);
     try {
         ConvertTexts(index, boxes);
-    } catch (const modMath::ConversionError &) {
+    } catch (const UnreadableSource &e) {
         fuzz::require(boxes.Text == before.Text && boxes.Tag == before.Tag,
                       "an unreadable source text changed a box", call);
+        // The box named is the first source box whose text does not read.
+        const std::size_t box = e.Box();
+        fuzz::require((box == source || box == source + 1) && e.Text() == boxes.Text[box] &&
+                          !fuzz::reads(boxes.Text[box]) &&
+                          (box == source || fuzz::reads(boxes.Text[source])),
+                      "the unreadable source names another box", call);
         return Outcome::Unreadable;
     } catch (const modMath::ArithmeticError &) {
         fuzz::require(boxes.Tag == before.Tag, "an arithmetic fault changed a Tag", call);

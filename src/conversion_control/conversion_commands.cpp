@@ -21,12 +21,21 @@ struct Command
 constexpr Command kPolarCommand{0, 2, &PolarToX, &PolarToY};
 constexpr Command kRectangularCommand{2, 0, &RectToRadius, &RectToAngle};
 
+double readSource(const InputBoxes &boxes, std::size_t box)
+{
+    try {
+        return TextToNumber(boxes.Text[box]);
+    } catch (const ConversionError &) {
+        throw UnreadableSource(box, boxes.Text[box]);
+    }
+}
+
 void run(const Command &command, InputBoxes &boxes)
 {
     const std::size_t s = command.Source;
     const std::size_t t = command.Target;
-    const double a = TextToNumber(boxes.Text[s]);
-    const double b = TextToNumber(boxes.Text[s + 1]);
+    const double a = readSource(boxes, s);
+    const double b = readSource(boxes, s + 1);
     // Each text is assigned only once its value is complete, so a fault stops
     // the run with the earlier steps done and the later ones untouched.
     boxes.Text[t] = FormatSignificant(command.First(a, b));

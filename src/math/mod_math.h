@@ -22,11 +22,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A text that cannot be read as a number; the message names the text.
+// A text that cannot be read as a number; the message names the text, and
+// Text() gives it back to whoever shows it.
 class ConversionError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ConversionError(std::string_view text);
+    [[nodiscard]] const std::string &Text() const noexcept { return m_text; }
+
+private:
+    std::string m_text;
 };
 
 [[nodiscard]] double GetPi();

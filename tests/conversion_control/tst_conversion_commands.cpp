@@ -152,23 +152,32 @@ TEST_F(ConversionCommands, OutcomesOfOneRun)
     }
 }
 
-TEST_F(ConversionCommands, AnUnreadableSourceChangesNothing)
+TEST_F(ConversionCommands, AnUnreadableSourceChangesNothingAndIsNamed)
 {
     const struct
     {
         std::int16_t index;
         std::size_t box;
         const char *text;
-    } rows[] = {{0, 0, ""},   {0, 0, "-"},   {0, 1, "."},  {0, 1, "1-2"},
-                {1, 2, "-."}, {1, 3, "1-2"}, {1, 2, "abc"}};
+        const char *other; // in the other source box
+    } rows[] = {{0, 0, "", "30"},     {0, 0, "-", "30"},    {0, 1, ".", "5"},     {0, 1, "1-2", "5"},
+                {1, 2, "-.", "8"},    {1, 3, "1-2", "7"},   {1, 2, "abc", "8"},   {0, 0, "-", "."},
+                {1, 2, "1e", "1-2"},  {7, 2, " ", "1e400"}, {0, 0, "1 2", "1e400"}};
     for (const auto &row : rows) {
         SCOPED_TRACE(std::string(row.text) + " in box " + std::to_string(row.box));
         InputBoxes boxes;
         boxes.Text = {"5", "30", "7", "8"};
         boxes.Tag = {"a", "b", "c", "d"};
         boxes.Text[row.box] = row.text;
+        boxes.Text[row.box ^ 1] = row.other;
         const InputBoxes before = boxes;
-        EXPECT_THROW(ConvertTexts(row.index, boxes), ConversionError);
+        try {
+            ConvertTexts(row.index, boxes);
+            ADD_FAILURE() << "converted";
+        } catch (const UnreadableSource &e) {
+            EXPECT_EQ(e.Box(), row.box);
+            EXPECT_EQ(e.Text(), row.text);
+        }
         EXPECT_EQ(boxes.Text, before.Text);
         EXPECT_EQ(boxes.Tag, before.Tag);
     }
