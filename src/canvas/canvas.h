@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <string_view>
 
+// The design's font size in points: the widgets' and the canvases' font.
+inline constexpr float kDesignFontSize = 8.25f;
+
 // 0x00BBGGRR, red in the low byte; 0x80000000 + n names system colour n.
 using OleColor = std::uint32_t;
 
@@ -75,7 +78,7 @@ public:
     void SetCurrentY(float y) { m_currentY = y; }
 
 protected:
-    explicit Canvas(float designFontSize = 8.25f) : m_fontSize(designFontSize) {}
+    explicit Canvas(float designFontSize = kDesignFontSize) : m_fontSize(designFontSize) {}
     // Lets an implementation re-measure its font after FontSize changed.
     virtual void fontSizeChanged() {}
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr float DesignFontSize = 8.25f;
-
 [[nodiscard]] QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -76,7 +74,7 @@ constexpr float DesignFontSize = 8.25f;
 } // namespace
 
 QImageCanvas::QImageCanvas(QSizeF interior, qreal dpr)
-    : Canvas(DesignFontSize), m_interior(interior),
+    : Canvas(kDesignFontSize), m_interior(interior),
       m_image(makeImage(interior, dpr, toQColor(colors::White))),
       m_metricsDevice(makeImage(QSizeF(1, 1), dpr, Qt::white)),
       m_font(QGuiApplication::font().family()), m_metrics(m_font)
