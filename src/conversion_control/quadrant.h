@@ -5,6 +5,7 @@
 // rule of its own on which side a point on an axis falls.
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 enum class QuadrantId
@@ -21,17 +22,9 @@ inline constexpr std::array<QuadrantId, 4> kQuadrants{QuadrantId::I, QuadrantId:
 // "Quadrant I" to "Quadrant IV".
 [[nodiscard]] constexpr std::string_view QuadrantName(QuadrantId quadrant)
 {
-    switch (quadrant) {
-    case QuadrantId::I:
-        return "Quadrant I";
-    case QuadrantId::II:
-        return "Quadrant II";
-    case QuadrantId::III:
-        return "Quadrant III";
-    case QuadrantId::IV:
-        return "Quadrant IV";
-    }
-    return {};
+    constexpr std::array<std::string_view, 4> kNames{"Quadrant I", "Quadrant II", "Quadrant III",
+                                                     "Quadrant IV"};
+    return kNames.at(static_cast<std::size_t>(quadrant));
 }
 
 // The direction of the quadrant from the origin, y upwards: +1 or -1.
