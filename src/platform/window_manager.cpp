@@ -23,8 +23,11 @@ bool WindowManagerRunning()
         return true; // not X11: the platform manages its windows itself
     }
     xcb_connection_t *connection = x11->connection();
+    if (connection == nullptr) {
+        return true;
+    }
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    if (connection == nullptr || screen == nullptr) {
+    if (screen == nullptr) {
         return true;
     }
     // An EWMH window manager announces itself on the root window.
