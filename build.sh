@@ -30,27 +30,26 @@ install_missing() {
         "${missing[@]}" >/dev/null
 }
 
+# Configures and builds one of CMakePresets.json's configurations.
 build() {
-    local dir=$1
-    shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" --parallel "$(nproc)"
 }
 
 case "${1:-}" in
 run)
     install_missing
-    build build -DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCH=OFF
+    build app
     exec ./build/morvane
     ;;
 test)
     install_missing
-    build build -DMORVANE_BUILD_TESTS=ON -DMORVANE_BUILD_BENCH=ON
+    build release
     # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
     # then a short bounded fuzzing run of the number and document code.
     scripts/sanitize.sh
     scripts/fuzz.sh "${MORVANE_FUZZ_SECONDS:-15}"
-    ctest --test-dir build --output-on-failure --timeout 300
+    ctest --preset release
     ;;
 *)
     echo "usage: $0 run|test" >&2
