@@ -45,8 +45,9 @@ private:
 [[nodiscard]] std::string_view trimBlanks(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
+    if (first == std::string_view::npos) {
         return {};
+    }
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
@@ -68,10 +69,11 @@ void DrawCircle(Canvas &canvas, double X, double Y, double Radius, OleColor Colo
     }
 
     const auto restoreFill = useFill(canvas, FillColor);
-    if (fullCircle)
+    if (fullCircle) {
         canvas.Circle(x, y, radius, Color);
-    else
+    } else {
         canvas.Circle(x, y, radius, Color, start, end);
+    }
 }
 
 void DrawLine(Canvas &canvas, double X1, double Y1, double X2, double Y2, OleColor Color, int Width)

@@ -60,8 +60,7 @@ void DrawQuadrantLabels(Canvas &canvas, const DiagramFrame &frame)
         const double tw = canvas.TextWidth(name);
         const double th = canvas.TextHeight(name);
         modMain::DrawText(canvas, frame.cx + XSign(q) * offset - tw / 2,
-                          frame.cy - YSign(q) * offset - th / 2, name, colors::Grey,
-                          colors::White);
+                          frame.cy - YSign(q) * offset - th / 2, name, colors::Grey, colors::White);
     }
     for (const QuadrantId q : kQuadrants) {
         const std::string signs = signsOf(q, true);
@@ -89,16 +88,17 @@ void DrawPointLabel(Canvas &canvas, const DiagramFrame &frame, double dx, double
     double lx = frame.cx + dx - tw / 2;
     double ly = frame.cy - dy - th - kLabelGap;
     // The right and bottom tests compare in single precision, as the canvas size is.
-    if (lx < 0)
+    if (lx < 0) {
         lx = 0;
-    else if (modMath::ToSingle(lx + tw) > frame.W)
+    } else if (modMath::ToSingle(lx + tw) > frame.W) {
         lx = frame.W - tw;
+    }
     // ly + th + 10 is the dot's own y: the label is only moved up when the dot
     // lies below the canvas.
-    if (ly < 0)
+    if (ly < 0) {
         ly = 0;
-    else if (modMath::ToSingle(ly + th + kLabelGap) > frame.H)
+    } else if (modMath::ToSingle(ly + th + kLabelGap) > frame.H) {
         ly = frame.H - th;
+    }
     modMain::DrawText(canvas, lx, ly, text, colors::Blue, colors::White);
 }
-

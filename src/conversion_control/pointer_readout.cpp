@@ -20,8 +20,9 @@ struct PointerPlace
 [[nodiscard]] PointerPlace placeOf(const Canvas &canvas, float x, float y)
 {
     const DiagramFrame frame = MeasureDiagramFrame(canvas);
-    if (frame.RingSpacing == 0)
+    if (frame.RingSpacing == 0) {
         throw modMath::ArithmeticError("Division by zero");
+    }
     return {frame.cx - x, frame.cy - y, frame.RingSpacing};
 }
 
@@ -47,10 +48,12 @@ struct PointerPlace
     // degrees, so straight up reads 89.99999749552184, not 90.
     const double q = dx == 0 ? 1E-8 : dx;
     const double theta = modMath::RadToDeg(std::atan(dy / q));
-    if (dx < 0 && dy >= 0)
+    if (dx < 0 && dy >= 0) {
         return std::fabs(theta);
-    if (dx >= 0)
+    }
+    if (dx >= 0) {
         return 180 - theta;
+    }
     return 360 - theta;
 }
 

@@ -28,8 +28,9 @@ void drawSpokesAndAngleLabels(Canvas &canvas, const DiagramFrame &frame)
         const OleColor color = degrees % 90 == 0 ? colors::LightGrey : colors::ButtonFace;
         modMain::DrawLine(canvas, frame.cx, frame.cy, frame.cx + ex, frame.cy - ey, color, 1);
 
-        if (degrees % 45 != 0)
+        if (degrees % 45 != 0) {
             continue;
+        }
         // Centred on the end of the spoke and pushed outwards by three quarters
         // of the label's size; drawn now, so later spokes cross earlier labels.
         const std::string label = modMath::NumberToText(a) + DegreeSign;
@@ -54,14 +55,16 @@ void DrawPolarDiagram(Canvas &canvas, const InputBoxes &boxes)
     }
     const DiagramFrame &frame = *started;
 
-    for (int i = 1; i <= Rings; ++i)
+    for (int i = 1; i <= Rings; ++i) {
         modMain::DrawCircle(canvas, frame.cx, frame.cy, i * frame.RingSpacing, colors::ButtonFace,
                             colors::None, 0, 360);
+    }
     drawSpokesAndAngleLabels(canvas, frame);
     DrawQuadrantLabels(canvas, frame);
 
-    if (modMath::HasNoSignificantDigit(r))
+    if (modMath::HasNoSignificantDigit(r)) {
         return;
+    }
     // The point sits on the outer ring in the direction Ø whatever r is; r only names it.
     const double outer = Rings * frame.RingSpacing;
     const double dx = modMath::PolarToX(outer, angle);

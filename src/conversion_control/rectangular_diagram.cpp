@@ -57,8 +57,9 @@ void DrawRectangularDiagram(Canvas &canvas, const InputBoxes &boxes)
     drawAxisLetters(canvas, frame);
     DrawQuadrantLabels(canvas, frame);
 
-    if (modMath::HasNoSignificantDigit(y) && modMath::HasNoSignificantDigit(x))
+    if (modMath::HasNoSignificantDigit(y) && modMath::HasNoSignificantDigit(x)) {
         return;
+    }
     // The dot keeps the direction of (x, y) on the circle of radius 6 s; the
     // label reads its place back off the grid at r / 6 per step.
     const double s = frame.RingSpacing;
