@@ -89,7 +89,7 @@ void DrawLine(Canvas &canvas, double X1, double Y1, double X2, double Y2, OleCol
     canvas.Line(x1, y1, x2, y2, Color);
 }
 
-void DrawText(Canvas &canvas, double X, double Y, std::string Text, OleColor ForeColor,
+void DrawText(Canvas &canvas, double X, double Y, const std::string &Text, OleColor ForeColor,
               OleColor BackColor)
 {
     const float x = modMath::ToSingle(X);
