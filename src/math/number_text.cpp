@@ -114,6 +114,60 @@ long long leadingExponent(const NumberParts &n, const std::string &whole, std::s
     return exponent + static_cast<long long>(whole.size()) - 1 - static_cast<long long>(first);
 }
 
+// The digits of |v| times 10^places, rounded to a whole number with halves
+// away from zero on the 15-digit decimal text; leading zeros may stand before
+// them, and a value that rounds to zero may leave none.
+std::string scaledDigits(const DecimalDigits &d, int places)
+{
+    std::string digits;
+    const long long shift = static_cast<long long>(d.Exponent) - (kSignificantDigits - 1) + places;
+    if (shift >= 0) {
+        digits.reserve(static_cast<std::size_t>(kSignificantDigits + shift));
+        digits.assign(d.Digits.data(), kSignificantDigits);
+        digits.append(static_cast<std::size_t>(shift), '0');
+    } else if (shift >= -kSignificantDigits) {
+        const auto kept = static_cast<std::size_t>(kSignificantDigits + shift);
+        // A leading "0" takes the carry of a rounding such as 9.99 to 10.0.
+        digits.reserve(kept + 1);
+        digits.push_back('0');
+        digits.append(d.Digits.data(), kept);
+        if (d.Digits[kept] >= '5') {
+            std::size_t i = digits.size();
+            while (digits[i - 1] == '9') {
+                digits[--i] = '0';
+            }
+            ++digits[i - 1];
+        }
+    }
+    return digits;
+}
+
+// digits: |value| times 10^places as a whole number without leading zeros.
+// The whole part gets "," between groups of three, the fraction `places` digits.
+std::string groupedText(std::string digits, std::size_t places, bool negative)
+{
+    if (digits.size() < places + 1) {
+        digits.insert(0, places + 1 - digits.size(), '0');
+    }
+    const std::size_t wholeLength = digits.size() - places;
+    std::string text;
+    text.reserve(digits.size() + wholeLength / 3 + 2);
+    if (negative) {
+        text += '-';
+    }
+    for (std::size_t i = 0; i < wholeLength; ++i) {
+        if (i > 0 && (wholeLength - i) % 3 == 0) {
+            text += ',';
+        }
+        text += digits[i];
+    }
+    if (places > 0) {
+        text += '.';
+        text.append(digits, wholeLength, places);
+    }
+    return text;
+}
+
 } // namespace
 
 std::string NumberToText(double v)
@@ -259,63 +313,20 @@ double TextToNumber(std::string_view s)
 
 std::string FormatFixed(double v, int n)
 {
-    if (n < 0) {
-        n = 0;
-    }
-    std::string digits; // the value times 10^n, rounded to a whole number
+    const int places = n < 0 ? 0 : n;
+    std::string digits;
     bool negative = false;
     if (v != 0) {
         const DecimalDigits d = detail::ToDecimalDigits(v);
         negative = d.Negative;
-        const long long shift = static_cast<long long>(d.Exponent) - (kSignificantDigits - 1) + n;
-        if (shift >= 0) {
-            digits.reserve(static_cast<std::size_t>(kSignificantDigits + shift));
-            digits.assign(d.Digits.data(), kSignificantDigits);
-            digits.append(static_cast<std::size_t>(shift), '0');
-        } else if (shift >= -kSignificantDigits) {
-            const auto kept = static_cast<std::size_t>(kSignificantDigits + shift);
-            // A leading "0" takes the carry of a rounding such as 9.99 to 10.0.
-            digits.reserve(kept + 1);
-            digits.push_back('0');
-            digits.append(d.Digits.data(), kept);
-            // Halves away from zero on the decimal text.
-            if (d.Digits[kept] >= '5') {
-                std::size_t i = digits.size();
-                while (digits[i - 1] == '9') {
-                    digits[--i] = '0';
-                }
-                ++digits[i - 1];
-            }
-        }
+        digits = scaledDigits(d, places);
     }
     const auto firstNonZero = digits.find_first_not_of('0');
     if (firstNonZero == std::string::npos) {
-        digits.assign(1, '0');
-        negative = false; // no "-" before a value that rounds to zero
-    } else {
-        digits.erase(0, firstNonZero);
+        // No "-" before a value that rounds to zero.
+        return groupedText("0", static_cast<std::size_t>(places), false);
     }
-    const auto places = static_cast<std::size_t>(n);
-    if (digits.size() < places + 1) {
-        digits.insert(0, places + 1 - digits.size(), '0');
-    }
-    const std::size_t wholeLength = digits.size() - places;
-    std::string text;
-    text.reserve(digits.size() + wholeLength / 3 + 2);
-    if (negative) {
-        text += '-';
-    }
-    for (std::size_t i = 0; i < wholeLength; ++i) {
-        if (i > 0 && (wholeLength - i) % 3 == 0) {
-            text += ',';
-        }
-        text += digits[i];
-    }
-    if (places > 0) {
-        text += '.';
-        text.append(digits, wholeLength, places);
-    }
-    return text;
+    return groupedText(digits.substr(firstNonZero), static_cast<std::size_t>(places), negative);
 }
 
 } // namespace modMath
