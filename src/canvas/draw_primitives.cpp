@@ -27,7 +27,7 @@ private:
 // kept fill back.
 [[nodiscard]] auto useFill(Canvas &canvas, OleColor fillColor)
 {
-    const bool filled = fillColor != colors::None;
+    const bool filled = fillColor != colors::kNone;
     const ::FillStyle keptStyle = canvas.FillStyle();
     const OleColor keptColor = canvas.FillColor();
     if (filled) {
@@ -96,7 +96,7 @@ void DrawText(Canvas &canvas, double X, double Y, const std::string &Text, OleCo
     const float y = modMath::ToSingle(Y);
 
     // The background is measured on the text as given, blanks included.
-    if (BackColor != colors::None) {
+    if (BackColor != colors::kNone) {
         const double w = canvas.TextWidth(Text);
         const double h = canvas.TextHeight(Text);
         DrawBox(canvas, X, Y, X + w, Y + h, BackColor, BackColor);

@@ -60,7 +60,8 @@ void DrawQuadrantLabels(Canvas &canvas, const DiagramFrame &frame)
         const double tw = canvas.TextWidth(name);
         const double th = canvas.TextHeight(name);
         modMain::DrawText(canvas, frame.cx + XSign(q) * offset - tw / 2,
-                          frame.cy - YSign(q) * offset - th / 2, name, colors::Grey, colors::White);
+                          frame.cy - YSign(q) * offset - th / 2, name, colors::kGrey,
+                          colors::kWhite);
     }
     for (const QuadrantId q : kQuadrants) {
         const std::string signs = signsOf(q, true);
@@ -68,16 +69,16 @@ void DrawQuadrantLabels(Canvas &canvas, const DiagramFrame &frame)
         const double th = canvas.TextHeight(signs);
         const double lineHeight = canvas.TextHeight(signsOf(q, false));
         modMain::DrawText(canvas, frame.cx + XSign(q) * offset - tw / 2,
-                          frame.cy - YSign(q) * offset - th / 2 + lineHeight, signs, colors::Grey,
-                          colors::White);
+                          frame.cy - YSign(q) * offset - th / 2 + lineHeight, signs, colors::kGrey,
+                          colors::kWhite);
     }
     canvas.SetFontSize(kDrawingFontSize);
 }
 
 void DrawPointMarker(Canvas &canvas, const DiagramFrame &frame, double dx, double dy)
 {
-    modMain::DrawCircle(canvas, frame.cx + dx, frame.cy - dy, kMarkerRadius, colors::Blue,
-                        colors::Blue, 0, 360);
+    modMain::DrawCircle(canvas, frame.cx + dx, frame.cy - dy, kMarkerRadius, colors::kBlue,
+                        colors::kBlue, 0, 360);
 }
 
 void DrawPointLabel(Canvas &canvas, const DiagramFrame &frame, double dx, double dy,
@@ -100,5 +101,5 @@ void DrawPointLabel(Canvas &canvas, const DiagramFrame &frame, double dx, double
     } else if (modMath::ToSingle(ly + th + kLabelGap) > frame.H) {
         ly = frame.H - th;
     }
-    modMain::DrawText(canvas, lx, ly, text, colors::Blue, colors::White);
+    modMain::DrawText(canvas, lx, ly, text, colors::kBlue, colors::kWhite);
 }

@@ -77,7 +77,7 @@ namespace {
 
 QImageCanvas::QImageCanvas(QSizeF interior, qreal dpr)
     : Canvas(kDesignFontSize), m_interior(interior),
-      m_image(makeImage(interior, dpr, toQColor(colors::White))),
+      m_image(makeImage(interior, dpr, toQColor(colors::kWhite))),
       m_metricsDevice(makeImage(QSizeF(1, 1), dpr, Qt::white)),
       m_font(QGuiApplication::font().family()), m_metrics(m_font)
 {
@@ -195,9 +195,9 @@ float QImageCanvas::ScaleHeight() const
 
 QColor QImageCanvas::toQColor(OleColor color)
 {
-    if (color & colors::SystemColorFlag) {
+    if (color & colors::kSystemColorFlag) {
         return QGuiApplication::palette().color(QPalette::Active,
-                                                systemColorRole(color & ~colors::SystemColorFlag));
+                                                systemColorRole(color & ~colors::kSystemColorFlag));
     }
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }

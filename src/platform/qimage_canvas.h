@@ -68,6 +68,6 @@ private:
     QImage m_metricsDevice;
     QFont m_font;
     QFontMetricsF m_metrics;
-    OleColor m_backColor = colors::White;
+    OleColor m_backColor = colors::kWhite;
     mutable std::unique_ptr<QPainter> m_painter;
 };

@@ -25,8 +25,8 @@ TEST(SignificantSetting, AcceptedAndIgnoredTexts)
 {
     const struct
     {
-        std::string text;
-        std::optional<std::int16_t> setting;
+        std::string Text;
+        std::optional<std::int16_t> Setting;
     } rows[] = {
         {"2", 2},
         {"12", 12},
@@ -70,7 +70,7 @@ TEST(SignificantSetting, AcceptedAndIgnoredTexts)
         {"0." + std::string(400, '0') + "1e300", 0},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(std::string("\"") + row.text + "\"");
-        EXPECT_EQ(SignificantValuesFromText(row.text), row.setting);
+        SCOPED_TRACE(std::string("\"") + row.Text + "\"");
+        EXPECT_EQ(SignificantValuesFromText(row.Text), row.Setting);
     }
 }

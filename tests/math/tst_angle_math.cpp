@@ -14,16 +14,16 @@ namespace {
 
 struct TwoArgumentCase
 {
-    const char *name;
-    double a, b;
-    const char *expected; // the 15-digit decimal text of the result
+    const char *Name;
+    double A, B;
+    const char *Expected; // the 15-digit decimal text of the result
 };
 
 void expectText(double (*f)(double, double), const std::vector<TwoArgumentCase> &rows)
 {
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(NumberToText(f(row.a, row.b)), row.expected);
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(NumberToText(f(row.A, row.B)), row.Expected);
     }
 }
 
@@ -113,9 +113,9 @@ TEST(AngleMath, FirstRuleThatHolds)
     {
         double X, Y;
         int Rule; // 1 to 6 in table order; 0: none
-    } rows[] = {{3, 4, 1},      {5, 0, 1},     {5, -0.0, 1},  {0, 5, 2},    {-0.0, 5, 2},
-                {-3, 4, 3},     {-5, 0, 3},    {0, -5, 4},    {-3, -4, 5},  {3, -4, 6},
-                {1, -1e-300, 6}, {0, 0, 0},    {-0.0, -0.0, 0}};
+    } rows[] = {{3, 4, 1},       {5, 0, 1},  {5, -0.0, 1},   {0, 5, 2},   {-0.0, 5, 2},
+                {-3, 4, 3},      {-5, 0, 3}, {0, -5, 4},     {-3, -4, 5}, {3, -4, 6},
+                {1, -1e-300, 6}, {0, 0, 0},  {-0.0, -0.0, 0}};
     for (const auto &row : rows) {
         SCOPED_TRACE(std::to_string(row.X) + ", " + std::to_string(row.Y));
         const AngleRule *rule = FirstAngleRule(row.X, row.Y);
@@ -132,10 +132,10 @@ TEST(AngleMath, CheckedResultNamesWhatLeftTheRange)
     {
         double V;
         const char *Message;
-    } rows[] = {{std::numeric_limits<double>::infinity(), "Overflow: x is beyond the range of numbers"},
-                {-std::numeric_limits<double>::infinity(),
-                 "Overflow: x is beyond the range of numbers"},
-                {std::numeric_limits<double>::quiet_NaN(), "Invalid operation: x is not a number"}};
+    } rows[] = {
+        {std::numeric_limits<double>::infinity(), "Overflow: x is beyond the range of numbers"},
+        {-std::numeric_limits<double>::infinity(), "Overflow: x is beyond the range of numbers"},
+        {std::numeric_limits<double>::quiet_NaN(), "Invalid operation: x is not a number"}};
     for (const auto &row : rows) {
         try {
             (void)CheckedResult(row.V, "x");
