@@ -37,10 +37,8 @@ bool WindowManagerRunning()
     if (!atom || atom->atom == XCB_ATOM_NONE) {
         return false;
     }
-    const std::unique_ptr<xcb_get_property_reply_t, FreeDeleter> property(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, screen->root, atom->atom,
-                                                XCB_ATOM_WINDOW, 0, 1),
-                               nullptr));
+    const std::unique_ptr<xcb_get_property_reply_t, FreeDeleter> property(xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, screen->root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr));
     return property && xcb_get_property_value_length(property.get()) > 0;
 }
