@@ -11,7 +11,7 @@ PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
-    clang libclang-rt-dev
+    clang libclang-rt-dev clang-format clang-tidy
     xvfb xdotool xclip imagemagick
 )
 
@@ -45,8 +45,10 @@ run)
 test)
     install_missing
     build release
-    # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+    # Formatting and clang-tidy over the release build's compile commands,
+    # then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
     # then a short bounded fuzzing run of the number and document code.
+    scripts/lint.sh
     scripts/sanitize.sh
     scripts/fuzz.sh "${MORVANE_FUZZ_SECONDS:-15}"
     ctest --preset release
