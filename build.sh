@@ -12,7 +12,7 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev
     fonts-liberation
     librsvg2-bin dpkg-dev file
-    clang libclang-rt-dev
+    clang libclang-rt-dev clang-format clang-tidy
     xvfb xdotool xclip imagemagick weston
     dbus-x11 at-spi2-core python3-pyatspi
     lintian desktop-file-utils appstream x11-utils
@@ -33,27 +33,28 @@ install_missing() {
         "${missing[@]}" >/dev/null
 }
 
+# Configures and builds one of CMakePresets.json's configurations.
 build() {
-    local dir=$1
-    shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" --parallel "$(nproc)"
 }
 
 case "${1:-}" in
 run)
     install_missing
-    build build -DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCH=OFF
+    build app
     exec ./build/morvane
     ;;
 test)
     install_missing
-    build build -DMORVANE_BUILD_TESTS=ON -DMORVANE_BUILD_BENCH=ON
-    # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+    build release
+    # Formatting and clang-tidy over the release build's compile commands,
+    # then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
     # then a short bounded fuzzing run of the number and document code.
+    scripts/lint.sh
     scripts/sanitize.sh
     scripts/fuzz.sh "${MORVANE_FUZZ_SECONDS:-15}"
-    ctest --test-dir build --output-on-failure --timeout 300
+    ctest --preset release
     # The Debian package of the release build, checked and started unpacked.
     scripts/package_test.sh build
     ;;

@@ -13,8 +13,8 @@ void BM_PolarToRectangularCommand(benchmark::State &state)
     InputBoxes boxes;
     boxes.Text = {"5", "30", "0", "0"};
     for (auto _ : state) {
-        ConvertTexts(PolarToRectangular, boxes);
-        benchmark::DoNotOptimize(ReadResult(PolarToRectangular, boxes));
+        ConvertTexts(kPolarToRectangular, boxes);
+        benchmark::DoNotOptimize(ReadResult(kPolarToRectangular, boxes));
     }
 }
 BENCHMARK(BM_PolarToRectangularCommand);
@@ -25,8 +25,8 @@ void BM_RectangularToPolarCommand(benchmark::State &state)
     InputBoxes boxes;
     boxes.Text = {"0", "0", "-1,234.5678", "-3.2139380484327"};
     for (auto _ : state) {
-        ConvertTexts(RectangularToPolar, boxes);
-        benchmark::DoNotOptimize(ReadResult(RectangularToPolar, boxes));
+        ConvertTexts(kRectangularToPolar, boxes);
+        benchmark::DoNotOptimize(ReadResult(kRectangularToPolar, boxes));
     }
 }
 BENCHMARK(BM_RectangularToPolarCommand);

@@ -13,8 +13,6 @@
 
 namespace {
 
-QApplication *application = nullptr;
-
 void convertOnScreen(benchmark::State &state, int command, QSize clientSize)
 {
     frmMain window;
@@ -55,7 +53,6 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
-    application = &app;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -73,14 +73,20 @@ enum class Outcome
 Outcome runCommand(std::int16_t index, InputBoxes &boxes)
 {
     const InputBoxes before = boxes;
-    const std::size_t source = index == PolarToRectangular ? 0 : 2;
-    const std::size_t written = index == PolarToRectangular ? 2 : 0;
+    const std::size_t source = index == kPolarToRectangular ? 0 : 2;
+    const std::size_t written = index == kPolarToRectangular ? 2 : 0;
     const std::string call = describe(index, before);
     try {
         ConvertTexts(index, boxes);
-    } catch (const modMath::ConversionError &) {
+    } catch (const UnreadableSource &e) {
         fuzz::require(boxes.Text == before.Text && boxes.Tag == before.Tag,
                       "an unreadable source text changed a box", call);
+        // The box named is the first source box whose text does not read.
+        const std::size_t box = e.Box();
+        fuzz::require((box == source || box == source + 1) && e.Text() == boxes.Text[box] &&
+                          !fuzz::reads(boxes.Text[box]) &&
+                          (box == source || fuzz::reads(boxes.Text[source])),
+                      "the unreadable source names another box", call);
         return Outcome::Unreadable;
     } catch (const modMath::ArithmeticError &) {
         fuzz::require(boxes.Tag == before.Tag, "an arithmetic fault changed a Tag", call);
@@ -127,7 +133,7 @@ Outcome runCommand(std::int16_t index, InputBoxes &boxes)
                   "the Result carries a non-finite value", after);
     fuzz::require(result.Quadrant == QuadrantName(result.X, result.Y),
                   "the Result's quadrant is not that of its x and y", after);
-    if (index != PolarToRectangular) {
+    if (index != kPolarToRectangular) {
         fuzz::require(result.Radius >= 0, "a computed radius is negative", after);
         fuzz::require(result.Angle >= 0 && result.Angle <= 360,
                       "a computed angle lies outside 0 to 360", after);
@@ -157,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // Converting back reads the rounded texts the first command showed,
         // which must always be readable.
         const std::int16_t back =
-            index == PolarToRectangular ? RectangularToPolar : PolarToRectangular;
+            index == kPolarToRectangular ? kRectangularToPolar : kPolarToRectangular;
         const InputBoxes shown = boxes;
         const Outcome second = runCommand(back, boxes);
         fuzz::require(first != Outcome::Converted || second != Outcome::Unreadable,

@@ -118,6 +118,18 @@ inline double readBack(std::string_view text, std::string_view writer)
     }
 }
 
+// Whether the text reads as a number, in range or not.
+inline bool reads(std::string_view text)
+{
+    try {
+        (void)modMath::TextToNumber(text);
+    } catch (const modMath::ConversionError &) {
+        return false;
+    } catch (const modMath::ArithmeticError &) {
+    }
+    return true;
+}
+
 // Digits after the point of a fixed text (0 when it has no point).
 inline int placesOf(std::string_view text)
 {

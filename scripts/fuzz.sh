@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang into build-fuzz and runs each for a
-# bounded time on a scratch copy of its seed corpus. Exits non-zero when any
-# target finds a crash, a sanitizer report or a broken property; the input
-# that did it is kept in build-fuzz/findings/<target>/.
+# Builds the libFuzzer targets with clang into build-fuzz (the fuzz preset)
+# and runs each for a bounded time on a scratch copy of its seed corpus.
+# Exits non-zero when any target finds a crash, a sanitizer report or a broken
+# property; the input that did it is kept in build-fuzz/findings/<target>/.
 #   scripts/fuzz.sh [seconds per target, default 20]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -17,16 +17,11 @@ targets=(
     fuzz_solution_document
 )
 
-# The whole build carries the instrumentation, so that the fuzzers see the
-# coverage inside morvane_core; the targets themselves add the fuzzer's main.
-sanitizers="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
-cmake -S . -B "$build" -G Ninja \
-    -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS="$sanitizers -fno-omit-frame-pointer" \
-    -DMORVANE_FUZZ=ON \
-    -DMORVANE_BUILD_GUI=OFF -DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
+# The fuzz preset: the whole build carries the instrumentation, so that the
+# fuzzers see the coverage inside morvane_core; the targets themselves add the
+# fuzzer's main.
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --parallel "$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}

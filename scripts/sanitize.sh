@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
 # Builds everything but the benchmarks with AddressSanitizer and
-# UndefinedBehaviorSanitizer into build-asan and runs every test. Any sanitizer
+# UndefinedBehaviorSanitizer into build-asan (the asan preset) and runs every test. Any sanitizer
 # report fails the test that triggered it, and so the script.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-build=build-asan
-# Debug keeps the asserts on and the reports' stacks exact.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DMORVANE_SANITIZE=ON -DMORVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+# The asan preset: Debug keeps the asserts on and the reports' stacks exact.
+cmake --preset asan >/dev/null
+cmake --build --preset asan --parallel "$(nproc)"
 
 # Every leak fails the test, Qt's included: none needs suppressing today.
 # No strict_string_checks: it flags bounded strndup calls in libxkbcommon,
@@ -17,4 +15,4 @@ cmake --build "$build" --parallel "$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
-ctest --test-dir "$build" --output-on-failure --timeout 300 --parallel "$(nproc)"
+ctest --preset asan --parallel "$(nproc)"

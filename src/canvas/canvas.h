@@ -7,19 +7,22 @@
 #include <cstdint>
 #include <string_view>
 
+// The design's font size in points: the widgets' and the canvases' font.
+inline constexpr float kDesignFontSize = 8.25f;
+
 // 0x00BBGGRR, red in the low byte; 0x80000000 + n names system colour n.
 using OleColor = std::uint32_t;
 
 namespace colors {
-inline constexpr OleColor None = 0xFFFFFFFFu; // -1: no fill, no background
-inline constexpr OleColor Black = 0x000000u;
-inline constexpr OleColor White = 0xFFFFFFu;
-inline constexpr OleColor Red = 0x0000FFu;
-inline constexpr OleColor Blue = 0xFF0000u;
-inline constexpr OleColor Grey = 0x808080u;
-inline constexpr OleColor LightGrey = 0xC0C0C0u;
-inline constexpr OleColor ButtonFace = 0x8000000Fu;
-inline constexpr std::uint32_t SystemColorFlag = 0x80000000u;
+inline constexpr OleColor kNone = 0xFFFFFFFFu; // -1: no fill, no background
+inline constexpr OleColor kBlack = 0x000000u;
+inline constexpr OleColor kWhite = 0xFFFFFFu;
+inline constexpr OleColor kRed = 0x0000FFu;
+inline constexpr OleColor kBlue = 0xFF0000u;
+inline constexpr OleColor kGrey = 0x808080u;
+inline constexpr OleColor kLightGrey = 0xC0C0C0u;
+inline constexpr OleColor kButtonFace = 0x8000000Fu;
+inline constexpr std::uint32_t kSystemColorFlag = 0x80000000u;
 } // namespace colors
 
 enum class FillStyle : int
@@ -75,7 +78,7 @@ public:
     void SetCurrentY(float y) { m_currentY = y; }
 
 protected:
-    explicit Canvas(float designFontSize = 8.25f) : m_fontSize(designFontSize) {}
+    explicit Canvas(float designFontSize = kDesignFontSize) : m_fontSize(designFontSize) {}
     // Lets an implementation re-measure its font after FontSize changed.
     virtual void fontSizeChanged() {}
 
@@ -83,8 +86,8 @@ private:
     float m_fontSize;
     int m_drawWidth = 1;
     ::FillStyle m_fillStyle = ::FillStyle::Transparent;
-    OleColor m_fillColor = colors::Black;
-    OleColor m_foreColor = colors::Black;
+    OleColor m_fillColor = colors::kBlack;
+    OleColor m_foreColor = colors::kBlack;
     float m_currentX = 0.0f;
     float m_currentY = 0.0f;
 };

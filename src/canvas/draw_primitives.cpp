@@ -27,7 +27,7 @@ private:
 // kept fill back.
 [[nodiscard]] auto useFill(Canvas &canvas, OleColor fillColor)
 {
-    const bool filled = fillColor != colors::None;
+    const bool filled = fillColor != colors::kNone;
     const ::FillStyle keptStyle = canvas.FillStyle();
     const OleColor keptColor = canvas.FillColor();
     if (filled) {
@@ -45,8 +45,9 @@ private:
 [[nodiscard]] std::string_view trimBlanks(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
+    if (first == std::string_view::npos) {
         return {};
+    }
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
@@ -68,10 +69,11 @@ void DrawCircle(Canvas &canvas, double X, double Y, double Radius, OleColor Colo
     }
 
     const auto restoreFill = useFill(canvas, FillColor);
-    if (fullCircle)
+    if (fullCircle) {
         canvas.Circle(x, y, radius, Color);
-    else
+    } else {
         canvas.Circle(x, y, radius, Color, start, end);
+    }
 }
 
 void DrawLine(Canvas &canvas, double X1, double Y1, double X2, double Y2, OleColor Color, int Width)
@@ -87,14 +89,14 @@ void DrawLine(Canvas &canvas, double X1, double Y1, double X2, double Y2, OleCol
     canvas.Line(x1, y1, x2, y2, Color);
 }
 
-void DrawText(Canvas &canvas, double X, double Y, std::string Text, OleColor ForeColor,
+void DrawText(Canvas &canvas, double X, double Y, const std::string &Text, OleColor ForeColor,
               OleColor BackColor)
 {
     const float x = modMath::ToSingle(X);
     const float y = modMath::ToSingle(Y);
 
     // The background is measured on the text as given, blanks included.
-    if (BackColor != colors::None) {
+    if (BackColor != colors::kNone) {
         const double w = canvas.TextWidth(Text);
         const double h = canvas.TextHeight(Text);
         DrawBox(canvas, X, Y, X + w, Y + h, BackColor, BackColor);

@@ -21,7 +21,7 @@ void DrawLine(Canvas &canvas, double X1, double Y1, double X2, double Y2, OleCol
 
 // Top-left corner at (X, Y); BackColor -1: no background. Leaves CurrentX and
 // CurrentY where the printing put them.
-void DrawText(Canvas &canvas, double X, double Y, std::string Text, OleColor ForeColor,
+void DrawText(Canvas &canvas, double X, double Y, const std::string &Text, OleColor ForeColor,
               OleColor BackColor);
 
 // FillColor -1: the canvas's own fill applies.

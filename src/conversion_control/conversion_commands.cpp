@@ -3,6 +3,7 @@
 
 #include "conversion_control/conversion_commands.h"
 
+#include "conversion_control/quadrant.h"
 #include "math/mod_math.h"
 
 using namespace modMath;
@@ -17,15 +18,24 @@ struct Command
     double (*Second)(double, double);
 };
 
-constexpr Command kPolarToRectangular{0, 2, &PolarToX, &PolarToY};
-constexpr Command kRectangularToPolar{2, 0, &RectToRadius, &RectToAngle};
+constexpr Command kPolarCommand{0, 2, &PolarToX, &PolarToY};
+constexpr Command kRectangularCommand{2, 0, &RectToRadius, &RectToAngle};
+
+double readSource(const InputBoxes &boxes, std::size_t box)
+{
+    try {
+        return TextToNumber(boxes.Text[box]);
+    } catch (const ConversionError &) {
+        throw UnreadableSource(box, boxes.Text[box]);
+    }
+}
 
 void run(const Command &command, InputBoxes &boxes)
 {
     const std::size_t s = command.Source;
     const std::size_t t = command.Target;
-    const double a = TextToNumber(boxes.Text[s]);
-    const double b = TextToNumber(boxes.Text[s + 1]);
+    const double a = readSource(boxes, s);
+    const double b = readSource(boxes, s + 1);
     // Each text is assigned only once its value is complete, so a fault stops
     // the run with the earlier steps done and the later ones untouched.
     boxes.Text[t] = FormatSignificant(command.First(a, b));
@@ -40,7 +50,7 @@ void run(const Command &command, InputBoxes &boxes)
 
 void ConvertTexts(std::int16_t index, InputBoxes &boxes)
 {
-    run(index == PolarToRectangular ? kPolarToRectangular : kRectangularToPolar, boxes);
+    run(index == kPolarToRectangular ? kPolarCommand : kRectangularCommand, boxes);
 }
 
 ResultRecord ReadResult(std::int16_t index, const InputBoxes &boxes)
@@ -57,16 +67,15 @@ ResultRecord ReadResult(std::int16_t index, const InputBoxes &boxes)
 
 std::string QuadrantName(double x, double y)
 {
+    QuadrantId quadrant = QuadrantId::IV;
     if (x >= 0 && y >= 0) {
-        return "Quadrant I";
+        quadrant = QuadrantId::I;
+    } else if (x < 0 && y >= 0) {
+        quadrant = QuadrantId::II;
+    } else if (x < 0 && y < 0) {
+        quadrant = QuadrantId::III;
     }
-    if (x < 0 && y >= 0) {
-        return "Quadrant II";
-    }
-    if (x < 0 && y < 0) {
-        return "Quadrant III";
-    }
-    return "Quadrant IV";
+    return std::string(QuadrantName(quadrant));
 }
 
 bool KeyAccepted(std::string_view text, char16_t code)

@@ -3,7 +3,10 @@
 // The two conversion commands on the four input texts, toolkit-free: the
 // widget feeds them the boxes' texts and shows what they leave behind.
 
+#include "math/mod_math.h"
+
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,13 +19,27 @@ struct InputBoxes
     std::array<std::string, 4> Tag{"0", "0", "0", "0"};
 };
 
-inline constexpr std::int16_t PolarToRectangular = 0;
-inline constexpr std::int16_t RectangularToPolar = 1;
+inline constexpr std::int16_t kPolarToRectangular = 0;
+inline constexpr std::int16_t kRectangularToPolar = 1;
+
+// A command's source text that does not read as a number, and which box it is in.
+class UnreadableSource : public modMath::ConversionError
+{
+public:
+    UnreadableSource(std::size_t box, std::string_view text)
+        : modMath::ConversionError(text), m_box(box)
+    {}
+    [[nodiscard]] std::size_t Box() const noexcept { return m_box; }
+
+private:
+    std::size_t m_box;
+};
 
 // Runs the source-reading and writing steps of a command (0: polar to
 // rectangular, anything else: rectangular to polar). An unreadable source text
-// throws modMath::ConversionError before anything changed; an arithmetic fault
-// throws modMath::ArithmeticError and leaves the steps before it done.
+// throws UnreadableSource for the first such box before anything changed; an
+// arithmetic fault throws modMath::ArithmeticError and leaves the steps before
+// it done.
 void ConvertTexts(std::int16_t index, InputBoxes &boxes);
 
 // What the Result event carries, read back from the Tags.

@@ -1,33 +1,24 @@
 #include "conversion_control/diagram_frame.h"
 
 #include "canvas/draw_primitives.h"
+#include "conversion_control/quadrant.h"
 #include "math/mod_math.h"
 
-#include <array>
-#include <cmath>
+#include <string>
 
 namespace {
 
-constexpr float LabelFontSize = 12.0f;
-constexpr float DrawingFontSize = 8.0f;
-constexpr double MarkerRadius = 5.0;
-constexpr double LabelGap = 10.0;
+constexpr float kLabelFontSize = 12.0f;
+constexpr float kDrawingFontSize = 8.0f;
+constexpr double kMarkerRadius = 5.0;
+constexpr double kLabelGap = 10.0;
 
-struct QuadrantLabel
+// "(+,-)" for the quadrant's label, "+,-" to measure the line it stands on.
+std::string signsOf(QuadrantId quadrant, bool parenthesized)
 {
-    int xSign; // direction of the quadrant centre, y upwards
-    int ySign;
-    const char *name;
-    const char *signs;
-    const char *bareSigns;
-};
-
-constexpr std::array<QuadrantLabel, 4> QuadrantLabels{{
-    {+1, +1, "Quadrant I", "(+,+)", "+,+"},
-    {-1, +1, "Quadrant II", "(-,+)", "-,+"},
-    {-1, -1, "Quadrant III", "(-,-)", "-,-"},
-    {+1, -1, "Quadrant IV", "(+,-)", "+,-"},
-}};
+    std::string signs = {XSign(quadrant) > 0 ? '+' : '-', ',', YSign(quadrant) > 0 ? '+' : '-'};
+    return parenthesized ? "(" + signs + ")" : signs;
+}
 
 } // namespace
 
@@ -53,7 +44,7 @@ std::optional<DiagramFrame> StartDiagram(Canvas &canvas)
     canvas.Cls();
     const DiagramFrame frame = MeasureDiagramFrame(canvas);
     if (frame.RingSpacing <= 0) {
-        canvas.SetFontSize(DrawingFontSize);
+        canvas.SetFontSize(kDrawingFontSize);
         return std::nullopt;
     }
     return frame;
@@ -62,30 +53,32 @@ std::optional<DiagramFrame> StartDiagram(Canvas &canvas)
 void DrawQuadrantLabels(Canvas &canvas, const DiagramFrame &frame)
 {
     const double offset = 6.0 / 2 * frame.RingSpacing;
-    canvas.SetFontSize(LabelFontSize);
+    canvas.SetFontSize(kLabelFontSize);
     // All names first, then all sign labels one line below them.
-    for (const QuadrantLabel &q : QuadrantLabels) {
-        const double tw = canvas.TextWidth(q.name);
-        const double th = canvas.TextHeight(q.name);
-        modMain::DrawText(canvas, frame.cx + q.xSign * offset - tw / 2,
-                          frame.cy - q.ySign * offset - th / 2, q.name, colors::Grey,
-                          colors::White);
+    for (const QuadrantId q : kQuadrants) {
+        const std::string name(QuadrantName(q));
+        const double tw = canvas.TextWidth(name);
+        const double th = canvas.TextHeight(name);
+        modMain::DrawText(canvas, frame.cx + XSign(q) * offset - tw / 2,
+                          frame.cy - YSign(q) * offset - th / 2, name, colors::kGrey,
+                          colors::kWhite);
     }
-    for (const QuadrantLabel &q : QuadrantLabels) {
-        const double tw = canvas.TextWidth(q.signs);
-        const double th = canvas.TextHeight(q.signs);
-        const double lineHeight = canvas.TextHeight(q.bareSigns);
-        modMain::DrawText(canvas, frame.cx + q.xSign * offset - tw / 2,
-                          frame.cy - q.ySign * offset - th / 2 + lineHeight, q.signs, colors::Grey,
-                          colors::White);
+    for (const QuadrantId q : kQuadrants) {
+        const std::string signs = signsOf(q, true);
+        const double tw = canvas.TextWidth(signs);
+        const double th = canvas.TextHeight(signs);
+        const double lineHeight = canvas.TextHeight(signsOf(q, false));
+        modMain::DrawText(canvas, frame.cx + XSign(q) * offset - tw / 2,
+                          frame.cy - YSign(q) * offset - th / 2 + lineHeight, signs, colors::kGrey,
+                          colors::kWhite);
     }
-    canvas.SetFontSize(DrawingFontSize);
+    canvas.SetFontSize(kDrawingFontSize);
 }
 
 void DrawPointMarker(Canvas &canvas, const DiagramFrame &frame, double dx, double dy)
 {
-    modMain::DrawCircle(canvas, frame.cx + dx, frame.cy - dy, MarkerRadius, colors::Blue,
-                        colors::Blue, 0, 360);
+    modMain::DrawCircle(canvas, frame.cx + dx, frame.cy - dy, kMarkerRadius, colors::kBlue,
+                        colors::kBlue, 0, 360);
 }
 
 void DrawPointLabel(Canvas &canvas, const DiagramFrame &frame, double dx, double dy,
@@ -94,24 +87,19 @@ void DrawPointLabel(Canvas &canvas, const DiagramFrame &frame, double dx, double
     const double tw = canvas.TextWidth(text);
     const double th = canvas.TextHeight(text);
     double lx = frame.cx + dx - tw / 2;
-    double ly = frame.cy - dy - th - LabelGap;
+    double ly = frame.cy - dy - th - kLabelGap;
     // The right and bottom tests compare in single precision, as the canvas size is.
-    if (lx < 0)
+    if (lx < 0) {
         lx = 0;
-    else if (modMath::ToSingle(lx + tw) > frame.W)
+    } else if (modMath::ToSingle(lx + tw) > frame.W) {
         lx = frame.W - tw;
+    }
     // ly + th + 10 is the dot's own y: the label is only moved up when the dot
     // lies below the canvas.
-    if (ly < 0)
+    if (ly < 0) {
         ly = 0;
-    else if (modMath::ToSingle(ly + th + LabelGap) > frame.H)
+    } else if (modMath::ToSingle(ly + th + kLabelGap) > frame.H) {
         ly = frame.H - th;
-    modMain::DrawText(canvas, lx, ly, text, colors::Blue, colors::White);
-}
-
-double CheckedResult(double value)
-{
-    if (!std::isfinite(value))
-        throw modMath::ArithmeticError("Overflow");
-    return value;
+    }
+    modMain::DrawText(canvas, lx, ly, text, colors::kBlue, colors::kWhite);
 }

@@ -38,7 +38,3 @@ void DrawPointMarker(Canvas &canvas, const DiagramFrame &frame, double dx, doubl
 // left, top and right.
 void DrawPointLabel(Canvas &canvas, const DiagramFrame &frame, double dx, double dy,
                     const std::string &text);
-
-// IEEE arithmetic does not trap: a result that left the double range is
-// reported here, before it can reach a coordinate or a text.
-[[nodiscard]] double CheckedResult(double value);

@@ -2,6 +2,7 @@
 
 #include "canvas/canvas.h"
 #include "conversion_control/diagram_frame.h"
+#include "conversion_control/quadrant.h"
 #include "math/mod_math.h"
 
 #include <cmath>
@@ -19,22 +20,25 @@ struct PointerPlace
 [[nodiscard]] PointerPlace placeOf(const Canvas &canvas, float x, float y)
 {
     const DiagramFrame frame = MeasureDiagramFrame(canvas);
-    if (frame.RingSpacing == 0)
+    if (frame.RingSpacing == 0) {
         throw modMath::ArithmeticError("Division by zero");
+    }
     return {frame.cx - x, frame.cy - y, frame.RingSpacing};
 }
 
 // The pointer's vertical through the centre counts as Quadrant II above it and
 // III below it, unlike the quadrant rule of the conversions.
-[[nodiscard]] const char *quadrantText(double dx, double dy)
+[[nodiscard]] std::string quadrantText(double dx, double dy)
 {
-    if (dx < 0 && dy >= 0)
-        return "; Quadrant I";
-    if (dx >= 0 && dy >= 0)
-        return "; Quadrant II";
-    if (dx >= 0)
-        return "; Quadrant III";
-    return "; Quadrant IV";
+    QuadrantId quadrant = QuadrantId::IV;
+    if (dx < 0 && dy >= 0) {
+        quadrant = QuadrantId::I;
+    } else if (dx >= 0 && dy >= 0) {
+        quadrant = QuadrantId::II;
+    } else if (dx >= 0) {
+        quadrant = QuadrantId::III;
+    }
+    return "; " + std::string(QuadrantName(quadrant));
 }
 
 [[nodiscard]] double angleShown(double dx, double dy)
@@ -44,10 +48,12 @@ struct PointerPlace
     // degrees, so straight up reads 89.99999749552184, not 90.
     const double q = dx == 0 ? 1E-8 : dx;
     const double theta = modMath::RadToDeg(std::atan(dy / q));
-    if (dx < 0 && dy >= 0)
+    if (dx < 0 && dy >= 0) {
         return std::fabs(theta);
-    if (dx >= 0)
+    }
+    if (dx >= 0) {
         return 180 - theta;
+    }
     return 360 - theta;
 }
 
@@ -57,8 +63,9 @@ std::string PolarReadout(const Canvas &polar, float x, float y, std::string_view
 {
     const double r = modMath::TextToNumber(rText);
     const PointerPlace p = placeOf(polar, x, y);
-    const double d = CheckedResult(modMath::RectToRadius(p.dx, p.dy));
-    const double radius = CheckedResult(r / 6 * CheckedResult(d / p.RingSpacing));
+    const double d = modMath::RectToRadius(p.dx, p.dy);
+    const double steps = modMath::CheckedResult(d / p.RingSpacing, "the distance in grid steps");
+    const double radius = modMath::CheckedResult(r / 6 * steps, "the radius");
     return "Radius = " + modMath::FormatSignificant(radius) + "; " +
            "Angle = " + modMath::FormatSignificant(angleShown(p.dx, p.dy)) + "\u00B0" +
            quadrantText(p.dx, p.dy);
@@ -72,8 +79,10 @@ std::string RectangularReadout(const Canvas &rectangular, float x, float y, std:
     // keeps the signs those of the quadrant named beside them, as in the
     // diagram's point label.
     const double scale = std::fabs(r) / 6;
-    const double xValue = CheckedResult(-(scale * CheckedResult(p.dx / p.RingSpacing)));
-    const double yValue = CheckedResult(scale * CheckedResult(p.dy / p.RingSpacing));
+    const double xSteps = modMath::CheckedResult(p.dx / p.RingSpacing, "x in grid steps");
+    const double xValue = modMath::CheckedResult(-(scale * xSteps), "X");
+    const double ySteps = modMath::CheckedResult(p.dy / p.RingSpacing, "y in grid steps");
+    const double yValue = modMath::CheckedResult(scale * ySteps, "Y");
     return "X = " + modMath::FormatSignificant(xValue) + "; " +
            "Y = " + modMath::FormatSignificant(yValue) + quadrantText(p.dx, p.dy);
 }

@@ -10,34 +10,35 @@
 
 namespace {
 
-constexpr int Rings = 6;
-constexpr int Spokes = 24;
-constexpr const char *DegreeSign = "\u00B0";
+constexpr int kRings = 6;
+constexpr int kSpokes = 24;
+constexpr const char *kDegreeSign = "\u00B0";
 
 void drawSpokesAndAngleLabels(Canvas &canvas, const DiagramFrame &frame)
 {
-    const double outer = Rings * frame.RingSpacing;
-    for (int j = 1; j <= Spokes; ++j) {
-        const double a = (j - 1) * (360.0 / Spokes);
+    const double outer = kRings * frame.RingSpacing;
+    for (int j = 1; j <= kSpokes; ++j) {
+        const double a = (j - 1) * (360.0 / kSpokes);
         const double radians = modMath::DegToRad(a);
         const double cosA = std::cos(radians);
         const double sinA = std::sin(radians);
         const double ex = outer * cosA;
         const double ey = outer * sinA;
         const long degrees = std::lround(a);
-        const OleColor color = degrees % 90 == 0 ? colors::LightGrey : colors::ButtonFace;
+        const OleColor color = degrees % 90 == 0 ? colors::kLightGrey : colors::kButtonFace;
         modMain::DrawLine(canvas, frame.cx, frame.cy, frame.cx + ex, frame.cy - ey, color, 1);
 
-        if (degrees % 45 != 0)
+        if (degrees % 45 != 0) {
             continue;
+        }
         // Centred on the end of the spoke and pushed outwards by three quarters
         // of the label's size; drawn now, so later spokes cross earlier labels.
-        const std::string label = modMath::NumberToText(a) + DegreeSign;
+        const std::string label = modMath::NumberToText(a) + kDegreeSign;
         const double tw = canvas.TextWidth(label);
         const double th = canvas.TextHeight(label);
         modMain::DrawText(canvas, (frame.W - tw) / 2 + ex + 0.75 * tw * cosA,
-                          (frame.H - th) / 2 - ey - 0.75 * th * sinA, label, colors::Black,
-                          colors::None);
+                          (frame.H - th) / 2 - ey - 0.75 * th * sinA, label, colors::kBlack,
+                          colors::kNone);
     }
 }
 
@@ -54,21 +55,23 @@ void DrawPolarDiagram(Canvas &canvas, const InputBoxes &boxes)
     }
     const DiagramFrame &frame = *started;
 
-    for (int i = 1; i <= Rings; ++i)
-        modMain::DrawCircle(canvas, frame.cx, frame.cy, i * frame.RingSpacing, colors::ButtonFace,
-                            colors::None, 0, 360);
+    for (int i = 1; i <= kRings; ++i) {
+        modMain::DrawCircle(canvas, frame.cx, frame.cy, i * frame.RingSpacing, colors::kButtonFace,
+                            colors::kNone, 0, 360);
+    }
     drawSpokesAndAngleLabels(canvas, frame);
     DrawQuadrantLabels(canvas, frame);
 
-    if (modMath::HasNoSignificantDigit(r))
+    if (modMath::HasNoSignificantDigit(r)) {
         return;
+    }
     // The point sits on the outer ring in the direction Ø whatever r is; r only names it.
-    const double outer = Rings * frame.RingSpacing;
+    const double outer = kRings * frame.RingSpacing;
     const double dx = modMath::PolarToX(outer, angle);
     const double dy = modMath::PolarToY(outer, angle);
-    modMain::DrawCircle(canvas, frame.cx, frame.cy, outer, colors::Red, colors::None, 0, 360);
+    modMain::DrawCircle(canvas, frame.cx, frame.cy, outer, colors::kRed, colors::kNone, 0, 360);
     DrawPointMarker(canvas, frame, dx, dy);
     DrawPointLabel(canvas, frame, dx, dy,
                    "(r=" + modMath::FormatSignificant(r) +
-                       ", \u00D8=" + modMath::FormatSignificant(angle) + DegreeSign + ")");
+                       ", \u00D8=" + modMath::FormatSignificant(angle) + kDegreeSign + ")");
 }

@@ -9,16 +9,16 @@
 
 namespace {
 
-constexpr int Steps = 6;
+constexpr int kSteps = 6;
 
 void drawGrid(Canvas &canvas, const DiagramFrame &frame)
 {
     const double s = frame.RingSpacing;
     const double cx = frame.cx;
     const double cy = frame.cy;
-    const double outer = Steps * s;
-    for (int i = -Steps; i <= Steps; ++i) {
-        const OleColor color = i == 0 ? colors::LightGrey : colors::ButtonFace;
+    const double outer = kSteps * s;
+    for (int i = -kSteps; i <= kSteps; ++i) {
+        const OleColor color = i == 0 ? colors::kLightGrey : colors::kButtonFace;
         modMain::DrawLine(canvas, cx - outer, cy + i * s, cx + outer, cy + i * s, color, 1);
         modMain::DrawLine(canvas, cx + i * s, cy - outer, cx + i * s, cy + outer, color, 1);
     }
@@ -26,17 +26,17 @@ void drawGrid(Canvas &canvas, const DiagramFrame &frame)
 
 void drawAxisLetters(Canvas &canvas, const DiagramFrame &frame)
 {
-    const double outer = Steps * frame.RingSpacing;
+    const double outer = kSteps * frame.RingSpacing;
     // One letter-width beyond the end of the x axis, centred on it.
     double tw = canvas.TextWidth("X");
     double th = canvas.TextHeight("X");
-    modMain::DrawText(canvas, frame.cx + outer + tw, frame.cy - th / 2, "X", colors::Black,
-                      colors::None);
+    modMain::DrawText(canvas, frame.cx + outer + tw, frame.cy - th / 2, "X", colors::kBlack,
+                      colors::kNone);
     // Centred above the top of the y axis, its bottom edge on the axis end.
     tw = canvas.TextWidth("Y");
     th = canvas.TextHeight("Y");
-    modMain::DrawText(canvas, frame.cx - tw / 2, frame.cy - outer - th, "Y", colors::Black,
-                      colors::None);
+    modMain::DrawText(canvas, frame.cx - tw / 2, frame.cy - outer - th, "Y", colors::kBlack,
+                      colors::kNone);
 }
 
 } // namespace
@@ -57,23 +57,24 @@ void DrawRectangularDiagram(Canvas &canvas, const InputBoxes &boxes)
     drawAxisLetters(canvas, frame);
     DrawQuadrantLabels(canvas, frame);
 
-    if (modMath::HasNoSignificantDigit(y) && modMath::HasNoSignificantDigit(x))
+    if (modMath::HasNoSignificantDigit(y) && modMath::HasNoSignificantDigit(x)) {
         return;
+    }
     // The dot keeps the direction of (x, y) on the circle of radius 6 s; the
     // label reads its place back off the grid at r / 6 per step.
     const double s = frame.RingSpacing;
-    const double outer = Steps * s;
+    const double outer = kSteps * s;
     const double theta = modMath::RectToAngle(x, y);
     const double radians = modMath::DegToRad(theta);
     const double dx = outer * std::cos(radians);
     const double dy = outer * std::sin(radians);
-    modMain::DrawCircle(canvas, frame.cx, frame.cy, outer, colors::Red, colors::None, 0, 360);
+    modMain::DrawCircle(canvas, frame.cx, frame.cy, outer, colors::kRed, colors::kNone, 0, 360);
     DrawPointMarker(canvas, frame, dx, dy);
     // The grid measures distance: with a negative r its magnitude keeps the
     // label's signs those of x and y and of the quadrant the dot is in.
     const double scale = std::fabs(r) / 6;
-    const double xValue = CheckedResult(scale * (dx / s));
-    const double yValue = CheckedResult(scale * (dy / s));
+    const double xValue = modMath::CheckedResult(scale * (dx / s), "the point's X");
+    const double yValue = modMath::CheckedResult(scale * (dy / s), "the point's Y");
     DrawPointLabel(canvas, frame, dx, dy,
                    "(X=" + modMath::FormatSignificant(xValue) +
                        ", Y=" + modMath::FormatSignificant(yValue) + ")");

@@ -225,23 +225,14 @@ void ucPolarRect::drawDiagrams()
 
 void ucPolarRect::runCommand(std::int16_t index)
 {
-    const QString command = tr(kCommandCaption[index == PolarToRectangular ? 0 : 1]);
+    const QString command = tr(kCommandCaption[index == kPolarToRectangular ? 0 : 1]);
     readBoxTexts();
-    const InputBoxes before = m_boxes;
     try {
         ConvertTexts(index, m_boxes);
-    } catch (const modMath::ConversionError &) {
-        m_boxes = before;
-        const std::size_t first = index == PolarToRectangular ? 0 : 2;
-        std::size_t box = first;
-        try {
-            (void)modMath::TextToNumber(m_boxes.Text[first]);
-            box = first + 1;
-        } catch (const modMath::ConversionError &) {
-        }
+    } catch (const UnreadableSource &e) {
         reportRun(tr("%1 stopped: %2 = %3 is not a number.")
-                      .arg(command, QString::fromUtf8(kQuantity[box]), quoted(m_boxes.Text[box])),
-                  static_cast<int>(box));
+                      .arg(command, QString::fromUtf8(kQuantity[e.Box()]), quoted(e.Text())),
+                  static_cast<int>(e.Box()));
         return;
     } catch (const modMath::ArithmeticError &e) {
         // The steps before the fault stay done.

@@ -33,7 +33,6 @@ public:
 
     [[nodiscard]] std::int16_t LastCommand() const { return m_lastCommand; }
     [[nodiscard]] const InputBoxes &boxes() const { return m_boxes; }
-    [[nodiscard]] const ControlGeometry &geometryModel() const { return m_geometry; }
     [[nodiscard]] QString message() const;
 
     // Where the crosshair timer asks which widget lies under the pointer; by

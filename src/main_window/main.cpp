@@ -1,5 +1,6 @@
 // Starts the calculator: the main window, its title, shown maximized.
 
+#include "canvas/canvas.h"
 #include "main_window/frm_main.h"
 #include "platform/window_manager.h"
 
@@ -14,9 +15,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
     // Names the installed desktop entry, which desktops match the window to.
     QApplication::setDesktopFileName(QStringLiteral("org.morvane.Morvane"));
-    // The design's 8.25-point sans; Liberation Sans keeps its metrics.
+    // The design's sans at its size; Liberation Sans keeps its metrics.
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8.25);
+    font.setPointSizeF(kDesignFontSize);
     QApplication::setFont(font);
 
     frmMain window;

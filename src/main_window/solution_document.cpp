@@ -1,17 +1,27 @@
 #include "main_window/solution_document.h"
 
+#include "math/angle_rules.h"
 #include "math/mod_math.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace {
 
-// "Ø" (U+00D8) is written as its UTF-8 bytes \xC3\x98; none is followed by a
-// hex digit, which would join the escape.
+using modMath::AngleRule;
+using modMath::Compare;
+
+// "Ø" (U+00D8) in UTF-8.
+constexpr std::string_view kTheta = "\xC3\x98";
 
 constexpr std::string_view kDocumentStart = "<html><head></head><body>";
 // Also closes the blockquote that each body opens under "Solution:".
 constexpr std::string_view kDocumentEnd = "</blockquote></body></html>";
+
+// On the positive x axis the solution states 0° outright instead of Atn(0/x).
+constexpr AngleRule kPositiveXAxis{Compare::Above, Compare::Zero, false, 0};
 
 template <typename... Parts> void append(std::string &out, const Parts &...parts)
 {
@@ -26,24 +36,52 @@ void appendSolutionRow(std::string &out, std::string_view label, const Parts &..
            "</td><td align='center' noWrap>=</td><td align='left' noWrap>", value..., "</td></tr>");
 }
 
-// One quadrant rule. The three blanks in the highlighted condition cell are
-// kept on purpose: the document's text is fixed to the byte.
-void appendRuleRow(std::string &out, bool applies, std::string_view condition,
-                   std::string_view rule)
+// "90&deg;"
+[[nodiscard]] std::string degreesText(int degrees)
 {
-    append(out, "<tr>",
-           applies ? "<td align='left'   bgcolor='#AEEBFF' noWrap>" : "<td align='left' noWrap>",
-           condition, "</td>",
-           applies ? "<td align='center' bgcolor='#AEEBFF' noWrap>" : "<td align='center' noWrap>",
-           rule, "</td></tr>");
+    std::array<char, 8> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), degrees).ptr;
+    return std::string(digits.data(), end) + "&deg;";
 }
 
-[[nodiscard]] double finiteOrThrow(double v)
+// A rule as the table and the angle line write it: "90&deg;", "Atn(Y/X)",
+// "180&deg; + Atn(Y/X)".
+[[nodiscard]] std::string ruleText(const AngleRule &rule)
 {
-    if (!std::isfinite(v)) {
-        throw modMath::ArithmeticError("Overflow");
+    if (!rule.Arctangent) {
+        return degreesText(rule.Degrees);
     }
-    return v;
+    return rule.Degrees == 0 ? "Atn(Y/X)" : degreesText(rule.Degrees) + " + Atn(Y/X)";
+}
+
+[[nodiscard]] std::string_view comparison(Compare compare)
+{
+    switch (compare) {
+    case Compare::Below:
+        return "<";
+    case Compare::AtMost:
+        return "<=";
+    case Compare::Zero:
+        return "=";
+    case Compare::AtLeast:
+        return ">=";
+    case Compare::Above:
+        return ">";
+    }
+    return {};
+}
+
+// One row of the rule table, highlighted where its condition holds for (x, y).
+// The three blanks in the highlighted condition cell are kept on purpose: the
+// document's text is fixed to the byte.
+void appendRuleRow(std::string &out, const AngleRule &rule, double x, double y)
+{
+    const bool applies = modMath::Holds(rule, x, y);
+    append(out, "<tr>",
+           applies ? "<td align='left'   bgcolor='#AEEBFF' noWrap>" : "<td align='left' noWrap>",
+           "X ", comparison(rule.X), " 0, Y ", comparison(rule.Y), " 0</td>",
+           applies ? "<td align='center' bgcolor='#AEEBFF' noWrap>" : "<td align='center' noWrap>",
+           ruleText(rule), "</td></tr>");
 }
 
 std::string polarDocument(double radius, double angle)
@@ -59,11 +97,9 @@ std::string polarDocument(double radius, double angle)
 
     std::string out;
     out.reserve(1024);
-    append(out, kDocumentStart,
-           "<strong>Formula:</strong><blockquote>x = r cos(\xC3\x98)<br>"
-           "y = r sin(\xC3\x98)</blockquote>"
-           "<strong>Given:</strong><blockquote>r = ",
-           r, "<br>\xC3\x98 = ", theta,
+    append(out, kDocumentStart, "<strong>Formula:</strong><blockquote>x = r cos(", kTheta,
+           ")<br>y = r sin(", kTheta, ")</blockquote><strong>Given:</strong><blockquote>r = ", r,
+           "<br>", kTheta, " = ", theta,
            "&deg; (in degrees)</blockquote>"
            "<strong>Solution:</strong><blockquote><table>");
     appendSolutionRow(out, "x", r, " Cos(", theta, "&deg;)");
@@ -77,147 +113,81 @@ std::string polarDocument(double radius, double angle)
     return out;
 }
 
-enum class AngleCase
+// The formula, the line naming the rule that gives the angle (none at the
+// origin) and the table of all rules.
+void appendRectangularFormula(std::string &out, const AngleRule *chosen, double x, double y)
 {
-    Zero,
-    Arctangent,
-    Ninety,
-    OffsetArctangent,
-    TwoSeventy
-};
-
-struct AngleChoice
-{
-    AngleCase kind = AngleCase::Zero;
-    std::string_view line;   // names the rule in the formula section; empty at the origin
-    std::string_view offset; // "180" or "360" before the arctangent
-    double atn = 0.0;        // the arctangent of y / x in degrees
-    double angle = 0.0;      // the resulting angle
-};
-
-// Goes through RadToDeg, hence single precision, exactly as the conversion
-// does; only called where x is not 0.
-[[nodiscard]] double atnDegrees(double x, double y)
-{
-    return modMath::RadToDeg(std::atan(finiteOrThrow(y / x)));
+    append(out, "<strong>Formula:</strong><blockquote>r = sqrt(x<sup>2</sup> + y<sup>2</sup>)<br>");
+    if (chosen != nullptr) {
+        append(out, kTheta, " = ", ruleText(*chosen), " &nbsp;(see table below)");
+    }
+    append(out,
+           "<blockquote><table border='1' cellspacing='0' cellpadding='4'>"
+           "<caption><strong>Table</strong></caption><tr>"
+           "<td align='center' noWrap><font color=#FF0000>(X,Y)</font></td>"
+           "<td align='center' noWrap><font color=#FF0000>",
+           kTheta, "</font></td></tr>");
+    // Each row is judged on its own, so a point on an axis lights two rows.
+    for (const AngleRule &rule : modMath::kAngleRules) {
+        appendRuleRow(out, rule, x, y);
+    }
+    append(out, "</table></blockquote></blockquote>");
 }
 
-// A point on an axis: its angle is a fixed text, no arctangent is taken.
-[[nodiscard]] AngleChoice axisAngle(AngleCase kind, std::string_view line)
+// Plain products for the squares: exactly rounded, unlike a general power.
+void appendRadiusRows(std::string &out, double x, double y, const std::string &tx,
+                      const std::string &ty)
 {
-    AngleChoice choice;
-    choice.kind = kind;
-    choice.line = line;
-    return choice;
+    const double xx = x * x;
+    const double yy = y * y;
+    const double sum = modMath::CheckedResult(xx + yy, "x squared + y squared");
+    appendSolutionRow(out, "r", "sqrt(", tx, "<sup>2</sup> + ", ty, "<sup>2</sup>)");
+    appendSolutionRow(out, "", "sqrt(", modMath::NumberToText(xx), " + ", modMath::NumberToText(yy),
+                      ")");
+    appendSolutionRow(out, "", "sqrt(", modMath::NumberToText(sum), ")");
+    appendSolutionRow(out, "r", modMath::FormatSignificant(std::sqrt(sum)));
 }
 
-[[nodiscard]] AngleChoice offsetArctangent(double x, double y, std::string_view line,
-                                           std::string_view offset, double k)
+// The angle by the chosen rule: a fixed angle on an axis and at the origin,
+// otherwise the arctangent and, with an offset, the sum.
+void appendAngleRows(std::string &out, const AngleRule *chosen, double atn, const std::string &tx,
+                     const std::string &ty)
 {
-    const double atn = atnDegrees(x, y);
-    return {.kind = AngleCase::OffsetArctangent,
-            .line = line,
-            .offset = offset,
-            .atn = atn,
-            .angle = atn + k};
-}
-
-// The tests run in the order of the rule table, so that the axes fall to the
-// first rule that claims them.
-[[nodiscard]] AngleChoice chooseAngle(double x, double y)
-{
-    if (x > 0.0 && y == 0.0) {
-        return axisAngle(AngleCase::Zero, "\xC3\x98 = 0&deg; &nbsp;(see table below)");
+    if (chosen == nullptr || !chosen->Arctangent) {
+        appendSolutionRow(out, kTheta, degreesText(chosen == nullptr ? 0 : chosen->Degrees));
+        return;
     }
-    if (x > 0.0 && y > 0.0) {
-        const double atn = atnDegrees(x, y);
-        return {.kind = AngleCase::Arctangent,
-                .line = "\xC3\x98 = Atn(Y/X) &nbsp;(see table below)",
-                .offset = {},
-                .atn = atn,
-                .angle = atn};
+    if (chosen->Degrees == 0) {
+        appendSolutionRow(out, kTheta, "Atn(", ty, "/", tx, ")");
+        appendSolutionRow(out, kTheta, modMath::FormatSignificant(atn), "&deg;");
+        return;
     }
-    if (x == 0.0 && y > 0.0) {
-        return axisAngle(AngleCase::Ninety, "\xC3\x98 = 90&deg; &nbsp;(see table below)");
-    }
-    constexpr std::string_view halfTurnLine =
-        "\xC3\x98 = 180&deg; + Atn(Y/X) &nbsp;(see table below)";
-    if (x < 0.0 && y >= 0.0) {
-        return offsetArctangent(x, y, halfTurnLine, "180", 180.0);
-    }
-    if (x == 0.0 && y < 0.0) {
-        return axisAngle(AngleCase::TwoSeventy, "\xC3\x98 = 270&deg; &nbsp;(see table below)");
-    }
-    if (x < 0.0 && y <= 0.0) {
-        return offsetArctangent(x, y, halfTurnLine, "180", 180.0);
-    }
-    if (x > 0.0 && y <= 0.0) {
-        return offsetArctangent(x, y, "\xC3\x98 = 360&deg; + Atn(Y/X) &nbsp;(see table below)",
-                                "360", 360.0);
-    }
-    return {};
+    const std::string offset = degreesText(chosen->Degrees);
+    appendSolutionRow(out, kTheta, offset, " + Atn(", ty, "/", tx, ")");
+    appendSolutionRow(out, "", offset, " + ", modMath::NumberToText(atn), "&deg;");
+    appendSolutionRow(out, kTheta, modMath::FormatSignificant(atn + chosen->Degrees), "&deg;");
 }
 
 std::string rectangularDocument(double x, double y)
 {
-    const AngleChoice choice = chooseAngle(x, y);
-    // Plain products: exactly rounded, unlike a general power.
-    const double xx = x * x;
-    const double yy = y * y;
-    const double sum = finiteOrThrow(xx + yy);
+    const AngleRule *chosen =
+        modMath::Holds(kPositiveXAxis, x, y) ? &kPositiveXAxis : modMath::FirstAngleRule(x, y);
+    // The same single-precision path as the conversion; x is not 0 where it is taken.
+    const bool arctangent = chosen != nullptr && chosen->Arctangent;
+    const double atn = arctangent ? modMath::AtnDegrees(x, y) : 0.0;
 
     const std::string tx = modMath::NumberToText(x);
     const std::string ty = modMath::NumberToText(y);
 
     std::string out;
     out.reserve(3072);
-    append(out, kDocumentStart,
-           "<strong>Formula:</strong><blockquote>r = sqrt(x<sup>2</sup> + y<sup>2</sup>)<br>",
-           choice.line,
-           "<blockquote><table border='1' cellspacing='0' cellpadding='4'>"
-           "<caption><strong>Table</strong></caption><tr>"
-           "<td align='center' noWrap><font color=#FF0000>(X,Y)</font></td>"
-           "<td align='center' noWrap><font color=#FF0000>\xC3\x98</font></td></tr>");
-    // Each row is judged on its own, so a point on an axis lights two rows.
-    appendRuleRow(out, x > 0.0 && y >= 0.0, "X > 0, Y >= 0", "Atn(Y/X)");
-    appendRuleRow(out, x == 0.0 && y > 0.0, "X = 0, Y > 0", "90&deg;");
-    appendRuleRow(out, x < 0.0 && y >= 0.0, "X < 0, Y >= 0", "180&deg; + Atn(Y/X)");
-    appendRuleRow(out, x == 0.0 && y < 0.0, "X = 0, Y < 0", "270&deg;");
-    appendRuleRow(out, x < 0.0 && y <= 0.0, "X < 0, Y <= 0", "180&deg; + Atn(Y/X)");
-    appendRuleRow(out, x > 0.0 && y <= 0.0, "X > 0, Y <= 0", "360&deg; + Atn(Y/X)");
-    append(out,
-           "</table></blockquote></blockquote>"
-           "<strong>Given:</strong><blockquote>x = ",
-           tx, "<br>y = ", ty, "</blockquote><strong>Solution:</strong><blockquote><table>");
-
-    appendSolutionRow(out, "r", "sqrt(", tx, "<sup>2</sup> + ", ty, "<sup>2</sup>)");
-    appendSolutionRow(out, "", "sqrt(", modMath::NumberToText(xx), " + ", modMath::NumberToText(yy),
-                      ")");
-    appendSolutionRow(out, "", "sqrt(", modMath::NumberToText(sum), ")");
-    appendSolutionRow(out, "r", modMath::FormatSignificant(std::sqrt(sum)));
+    append(out, kDocumentStart);
+    appendRectangularFormula(out, chosen, x, y);
+    append(out, "<strong>Given:</strong><blockquote>x = ", tx, "<br>y = ", ty,
+           "</blockquote><strong>Solution:</strong><blockquote><table>");
+    appendRadiusRows(out, x, y, tx, ty);
     append(out, "</table><br><table>");
-
-    switch (choice.kind) {
-    case AngleCase::Zero:
-        appendSolutionRow(out, "\xC3\x98", "0&deg;");
-        break;
-    case AngleCase::Arctangent:
-        appendSolutionRow(out, "\xC3\x98", "Atn(", ty, "/", tx, ")");
-        appendSolutionRow(out, "\xC3\x98", modMath::FormatSignificant(choice.angle), "&deg;");
-        break;
-    case AngleCase::Ninety:
-        appendSolutionRow(out, "\xC3\x98", "90&deg;");
-        break;
-    case AngleCase::OffsetArctangent:
-        appendSolutionRow(out, "\xC3\x98", choice.offset, "&deg; + Atn(", ty, "/", tx, ")");
-        appendSolutionRow(out, "", choice.offset, "&deg; + ", modMath::NumberToText(choice.atn),
-                          "&deg;");
-        appendSolutionRow(out, "\xC3\x98", modMath::FormatSignificant(choice.angle), "&deg;");
-        break;
-    case AngleCase::TwoSeventy:
-        appendSolutionRow(out, "\xC3\x98", "270&deg;");
-        break;
-    }
+    appendAngleRows(out, chosen, atn, tx, ty);
     append(out, "</table>", kDocumentEnd);
     return out;
 }
@@ -230,7 +200,8 @@ std::string SolutionDocument(std::int16_t index, double radius, double angle, do
     // The event's numbers come from decimal texts, but a caller handing over
     // inf or NaN must get an error rather than a document that shows them.
     if (index == 0) {
-        return polarDocument(finiteOrThrow(radius), finiteOrThrow(angle));
+        return polarDocument(modMath::CheckedResult(radius, "the radius"),
+                             modMath::CheckedResult(angle, "the angle"));
     }
-    return rectangularDocument(finiteOrThrow(x), finiteOrThrow(y));
+    return rectangularDocument(modMath::CheckedResult(x, "x"), modMath::CheckedResult(y, "y"));
 }

@@ -2,10 +2,12 @@
 // remainder. Every overflow, division by zero and invalid result is checked by
 // hand, because IEEE arithmetic in C++ does not trap.
 
+#include "math/angle_rules.h"
 #include "math/mod_math.h"
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace modMath {
 
@@ -15,17 +17,6 @@ namespace {
 // largest float plus half its last place (the tie goes to the even infinity).
 constexpr double kSingleOverflowThreshold = 0x1.ffffffp127;
 
-double checkedResult(double v, const char *what)
-{
-    if (std::isinf(v)) {
-        throw ArithmeticError(std::string("Overflow: ") + what + " is beyond the range of numbers");
-    }
-    if (std::isnan(v)) {
-        throw ArithmeticError(std::string("Invalid operation in ") + what);
-    }
-    return v;
-}
-
 // Whole number, halves to the even neighbour (the default rounding mode).
 double roundHalfEven(double v)
 {
@@ -34,17 +25,25 @@ double roundHalfEven(double v)
 
 float narrowed(double v, const char *what)
 {
-    if (std::isnan(v)) {
-        throw ArithmeticError(std::string("Invalid operation: ") + what + " is not a number");
-    }
     if (std::fabs(v) >= kSingleOverflowThreshold) {
         throw ArithmeticError(std::string("Overflow: ") + what +
                               " is beyond the single-precision range");
     }
-    return static_cast<float>(v);
+    return static_cast<float>(CheckedResult(v, what));
 }
 
 } // namespace
+
+double CheckedResult(double v, std::string_view what)
+{
+    if (std::isinf(v)) {
+        throw ArithmeticError("Overflow: " + std::string(what) + " is beyond the range of numbers");
+    }
+    if (std::isnan(v)) {
+        throw ArithmeticError("Invalid operation: " + std::string(what) + " is not a number");
+    }
+    return v;
+}
 
 float ToSingle(double v)
 {
@@ -70,43 +69,49 @@ double DegToRad(double degrees)
 
 double PolarToX(double r, double angle)
 {
-    return checkedResult(std::cos(DegToRad(angle)) * r, "x");
+    return CheckedResult(std::cos(DegToRad(angle)) * r, "x");
 }
 
 double PolarToY(double r, double angle)
 {
-    return checkedResult(std::sin(DegToRad(angle)) * r, "y");
+    return CheckedResult(std::sin(DegToRad(angle)) * r, "y");
 }
 
 double RectToRadius(double x, double y)
 {
     // Exactly rounded squares: the result must not depend on how pow is built.
-    const double sum = checkedResult(x * x, "x squared") + checkedResult(y * y, "y squared");
-    return std::sqrt(checkedResult(sum, "x squared + y squared"));
+    const double sum = CheckedResult(x * x, "x squared") + CheckedResult(y * y, "y squared");
+    return std::sqrt(CheckedResult(sum, "x squared + y squared"));
+}
+
+const AngleRule *FirstAngleRule(double x, double y)
+{
+    for (const AngleRule &rule : kAngleRules) {
+        if (Holds(rule, x, y)) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
+
+double AtnDegrees(double x, double y)
+{
+    return RadToDeg(std::atan(CheckedResult(y / x, "y / x")));
 }
 
 double RectToAngle(double x, double y)
 {
-    const auto atnDegrees = [&] { return RadToDeg(std::atan(checkedResult(y / x, "y / x"))); };
-    if (x > 0 && y >= 0) {
-        return atnDegrees();
+    const AngleRule *rule = FirstAngleRule(x, y);
+    if (rule == nullptr) {
+        return 0;
     }
-    if (x == 0 && y > 0) {
-        return 90;
+    if (!rule->Arctangent) {
+        return rule->Degrees;
     }
-    if (x < 0 && y >= 0) {
-        return atnDegrees() + 180;
-    }
-    if (x == 0 && y < 0) {
-        return 270;
-    }
-    if (x < 0 && y <= 0) {
-        return atnDegrees() + 180;
-    }
-    if (x > 0 && y <= 0) {
-        return atnDegrees() + 360;
-    }
-    return 0;
+    const double atn = AtnDegrees(x, y);
+    // Rule 1 adds nothing rather than 0, which would turn an arctangent of -0
+    // into +0.
+    return rule->Degrees == 0 ? atn : atn + rule->Degrees;
 }
 
 double RealMod(double a, double b)

@@ -22,11 +22,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A text that cannot be read as a number; the message names the text.
+// A text that cannot be read as a number; the message names the text, and
+// Text() gives it back to whoever shows it.
 class ConversionError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ConversionError(std::string_view text);
+    [[nodiscard]] const std::string &Text() const noexcept { return m_text; }
+
+private:
+    std::string m_text;
 };
 
 [[nodiscard]] double GetPi();
@@ -53,5 +58,10 @@ public:
 // The double rounded to single precision; throws ArithmeticError when it lies
 // beyond the single range.
 [[nodiscard]] float ToSingle(double v);
+
+// IEEE arithmetic does not trap: a result that may have left the double range
+// passes here before it can reach a coordinate or a text. Infinity and NaN
+// throw ArithmeticError with a message that names the result as `what`.
+[[nodiscard]] double CheckedResult(double v, std::string_view what);
 
 } // namespace modMath

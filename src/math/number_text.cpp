@@ -3,10 +3,12 @@
 
 #include "math/decimal_digits.h"
 #include "math/mod_math.h"
+#include "math/number_grammar.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -16,11 +18,7 @@ namespace detail {
 
 DecimalDigits ToDecimalDigits(double v)
 {
-    if (!std::isfinite(v)) {
-        throw ArithmeticError(std::isnan(v)
-                                  ? "Invalid operation: not a number"
-                                  : "Overflow: the number is beyond the range of numbers");
-    }
+    (void)CheckedResult(v, "the value");
     // "d.ddddddddddddddde-XXX" at most.
     std::array<char, 32> buffer{};
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
@@ -79,79 +77,19 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-[[noreturn]] void throwUnreadable(std::string_view s)
+// Moves i past the digits from there on; the count of digits it passed.
+std::size_t skipDigits(std::string_view s, std::size_t &i, bool groupSeparators = false)
 {
-    throw ConversionError("\"" + std::string(s) + "\" is not a number");
-}
-
-// The text's digits split at the point, with "," removed from the whole part.
-struct ParsedNumber
-{
-    bool Negative = false;
-    std::string Whole;
-    std::string Fraction;
-    bool HasExponent = false;
-    bool NegativeExponent = false;
-    std::string_view ExponentDigits;
-};
-
-ParsedNumber parseNumberText(std::string_view s)
-{
-    ParsedNumber n;
-    std::size_t i = 0;
-    const std::size_t size = s.size();
-    while (i < size && s[i] == ' ') {
-        ++i;
+    std::size_t digits = 0;
+    for (; i < s.size() && (isDigit(s[i]) || (groupSeparators && s[i] == ',')); ++i) {
+        digits += isDigit(s[i]) ? 1 : 0;
     }
-    if (i < size && (s[i] == '-' || s[i] == '+')) {
-        n.Negative = s[i] == '-';
-        ++i;
-    }
-    n.Whole.reserve(size);
-    for (; i < size && (isDigit(s[i]) || s[i] == ','); ++i) {
-        if (s[i] != ',') {
-            n.Whole += s[i];
-        }
-    }
-    if (i < size && s[i] == '.') {
-        ++i;
-        const std::size_t start = i;
-        while (i < size && isDigit(s[i])) {
-            ++i;
-        }
-        n.Fraction.assign(s.substr(start, i - start));
-    }
-    if (n.Whole.empty() && n.Fraction.empty()) {
-        throwUnreadable(s);
-    }
-    if (i < size && (s[i] == 'E' || s[i] == 'e')) {
-        ++i;
-        n.HasExponent = true;
-        if (i < size && (s[i] == '-' || s[i] == '+')) {
-            n.NegativeExponent = s[i] == '-';
-            ++i;
-        }
-        const std::size_t start = i;
-        while (i < size && isDigit(s[i])) {
-            ++i;
-        }
-        n.ExponentDigits = s.substr(start, i - start);
-        if (n.ExponentDigits.empty()) {
-            throwUnreadable(s);
-        }
-    }
-    while (i < size && s[i] == ' ') {
-        ++i;
-    }
-    if (i != size) {
-        throwUnreadable(s);
-    }
-    return n;
+    return digits;
 }
 
 // Decimal exponent of the first non-zero digit, for a value out of the double
-// range, saturated far beyond any double.
-long long leadingExponent(const ParsedNumber &n, std::string &significant)
+// range, saturated far beyond any double. whole: the whole part's digits.
+long long leadingExponent(const NumberParts &n, const std::string &whole, std::string &significant)
 {
     constexpr long long kFar = 1'000'000'000'000LL;
     long long exponent = 0;
@@ -167,13 +105,67 @@ long long leadingExponent(const ParsedNumber &n, std::string &significant)
             exponent = -exponent;
         }
     }
-    const std::string all = n.Whole + n.Fraction;
+    const std::string all = whole + std::string(n.Fraction);
     const auto first = all.find_first_not_of('0');
     significant = all.substr(first);
     while (!significant.empty() && significant.back() == '0') {
         significant.pop_back();
     }
-    return exponent + static_cast<long long>(n.Whole.size()) - 1 - static_cast<long long>(first);
+    return exponent + static_cast<long long>(whole.size()) - 1 - static_cast<long long>(first);
+}
+
+// The digits of |v| times 10^places, rounded to a whole number with halves
+// away from zero on the 15-digit decimal text; leading zeros may stand before
+// them, and a value that rounds to zero may leave none.
+std::string scaledDigits(const DecimalDigits &d, int places)
+{
+    std::string digits;
+    const long long shift = static_cast<long long>(d.Exponent) - (kSignificantDigits - 1) + places;
+    if (shift >= 0) {
+        digits.reserve(static_cast<std::size_t>(kSignificantDigits + shift));
+        digits.assign(d.Digits.data(), kSignificantDigits);
+        digits.append(static_cast<std::size_t>(shift), '0');
+    } else if (shift >= -kSignificantDigits) {
+        const auto kept = static_cast<std::size_t>(kSignificantDigits + shift);
+        // A leading "0" takes the carry of a rounding such as 9.99 to 10.0.
+        digits.reserve(kept + 1);
+        digits.push_back('0');
+        digits.append(d.Digits.data(), kept);
+        if (d.Digits[kept] >= '5') {
+            std::size_t i = digits.size();
+            while (digits[i - 1] == '9') {
+                digits[--i] = '0';
+            }
+            ++digits[i - 1];
+        }
+    }
+    return digits;
+}
+
+// digits: |value| times 10^places as a whole number without leading zeros.
+// The whole part gets "," between groups of three, the fraction `places` digits.
+std::string groupedText(std::string digits, std::size_t places, bool negative)
+{
+    if (digits.size() < places + 1) {
+        digits.insert(0, places + 1 - digits.size(), '0');
+    }
+    const std::size_t wholeLength = digits.size() - places;
+    std::string text;
+    text.reserve(digits.size() + wholeLength / 3 + 2);
+    if (negative) {
+        text += '-';
+    }
+    for (std::size_t i = 0; i < wholeLength; ++i) {
+        if (i > 0 && (wholeLength - i) % 3 == 0) {
+            text += ',';
+        }
+        text += digits[i];
+    }
+    if (places > 0) {
+        text += '.';
+        text.append(digits, wholeLength, places);
+    }
+    return text;
 }
 
 } // namespace
@@ -217,12 +209,68 @@ std::string NumberToText(double v)
     return text;
 }
 
-double TextToNumber(std::string_view s)
+ConversionError::ConversionError(std::string_view text)
+    : std::runtime_error(std::string(1, '"').append(text).append("\" is not a number")),
+      m_text(text)
+{}
+
+std::optional<NumberParts> ScanNumber(std::string_view s, NumberSyntax syntax)
 {
-    const ParsedNumber n = parseNumberText(s);
+    const auto skipBlanks = [&](std::size_t &i) {
+        while (i < s.size() && syntax.Blanks.find(s[i]) != std::string_view::npos) {
+            ++i;
+        }
+    };
+    NumberParts n;
+    std::size_t i = 0;
+    skipBlanks(i);
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+        n.Negative = s[i] == '-';
+        ++i;
+    }
+    std::size_t start = i;
+    std::size_t digits = skipDigits(s, i, syntax.GroupSeparators);
+    n.Whole = s.substr(start, i - start);
+    if (i < s.size() && s[i] == '.') {
+        start = ++i;
+        digits += skipDigits(s, i);
+        n.Fraction = s.substr(start, i - start);
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        ++i;
+        n.HasExponent = true;
+        if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+            n.NegativeExponent = s[i] == '-';
+            ++i;
+        }
+        start = i;
+        if (skipDigits(s, i) == 0) {
+            return std::nullopt;
+        }
+        n.ExponentDigits = s.substr(start, i - start);
+    }
+    skipBlanks(i);
+    if (i != s.size()) {
+        return std::nullopt;
+    }
+    return n;
+}
+
+double NumberValue(const NumberParts &n, std::string_view text)
+{
+    std::string whole;
+    whole.reserve(n.Whole.size());
+    for (const char c : n.Whole) {
+        if (c != ',') {
+            whole += c;
+        }
+    }
     std::string clean;
-    clean.reserve(n.Whole.size() + n.Fraction.size() + n.ExponentDigits.size() + 4);
-    clean += n.Whole.empty() ? "0" : n.Whole;
+    clean.reserve(whole.size() + n.Fraction.size() + n.ExponentDigits.size() + 4);
+    clean += whole.empty() ? "0" : whole;
     if (!n.Fraction.empty()) {
         clean += '.';
         clean += n.Fraction;
@@ -237,10 +285,10 @@ double TextToNumber(std::string_view s)
         return n.Negative ? -value : value;
     }
     if (ec != std::errc::result_out_of_range) {
-        throwUnreadable(s);
+        throw ConversionError(text);
     }
     std::string significant;
-    const long long exponent = leadingExponent(n, significant);
+    const long long exponent = leadingExponent(n, whole, significant);
     if (exponent < 0) {
         // Below the smallest double: as near to zero as a double gets.
         return n.Negative ? -0.0 : 0.0;
@@ -251,68 +299,34 @@ double TextToNumber(std::string_view s)
         const double largest = std::numeric_limits<double>::max();
         return n.Negative ? -largest : largest;
     }
-    throw ArithmeticError("Overflow: \"" + std::string(s) + "\" is beyond the range of numbers");
+    throw ArithmeticError("Overflow: \"" + std::string(text) + "\" is beyond the range of numbers");
+}
+
+double TextToNumber(std::string_view s)
+{
+    const std::optional<NumberParts> parts = ScanNumber(s, kBoxNumber);
+    if (!parts) {
+        throw ConversionError(s);
+    }
+    return NumberValue(*parts, s);
 }
 
 std::string FormatFixed(double v, int n)
 {
-    if (n < 0) {
-        n = 0;
-    }
-    std::string digits; // the value times 10^n, rounded to a whole number
+    const int places = n < 0 ? 0 : n;
+    std::string digits;
     bool negative = false;
     if (v != 0) {
         const DecimalDigits d = detail::ToDecimalDigits(v);
         negative = d.Negative;
-        const long long shift = static_cast<long long>(d.Exponent) - (kSignificantDigits - 1) + n;
-        if (shift >= 0) {
-            digits.reserve(static_cast<std::size_t>(kSignificantDigits + shift));
-            digits.assign(d.Digits.data(), kSignificantDigits);
-            digits.append(static_cast<std::size_t>(shift), '0');
-        } else if (shift >= -kSignificantDigits) {
-            const auto kept = static_cast<std::size_t>(kSignificantDigits + shift);
-            // A leading "0" takes the carry of a rounding such as 9.99 to 10.0.
-            digits.reserve(kept + 1);
-            digits.push_back('0');
-            digits.append(d.Digits.data(), kept);
-            // Halves away from zero on the decimal text.
-            if (d.Digits[kept] >= '5') {
-                std::size_t i = digits.size();
-                while (digits[i - 1] == '9') {
-                    digits[--i] = '0';
-                }
-                ++digits[i - 1];
-            }
-        }
+        digits = scaledDigits(d, places);
     }
     const auto firstNonZero = digits.find_first_not_of('0');
     if (firstNonZero == std::string::npos) {
-        digits.assign(1, '0');
-        negative = false; // no "-" before a value that rounds to zero
-    } else {
-        digits.erase(0, firstNonZero);
+        // No "-" before a value that rounds to zero.
+        return groupedText("0", static_cast<std::size_t>(places), false);
     }
-    const auto places = static_cast<std::size_t>(n);
-    if (digits.size() < places + 1) {
-        digits.insert(0, places + 1 - digits.size(), '0');
-    }
-    const std::size_t wholeLength = digits.size() - places;
-    std::string text;
-    text.reserve(digits.size() + wholeLength / 3 + 2);
-    if (negative) {
-        text += '-';
-    }
-    for (std::size_t i = 0; i < wholeLength; ++i) {
-        if (i > 0 && (wholeLength - i) % 3 == 0) {
-            text += ',';
-        }
-        text += digits[i];
-    }
-    if (places > 0) {
-        text += '.';
-        text.append(digits, wholeLength, places);
-    }
-    return text;
+    return groupedText(digits.substr(firstNonZero), static_cast<std::size_t>(places), negative);
 }
 
 } // namespace modMath

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr float DesignFontSize = 8.25f;
-
 [[nodiscard]] QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -23,8 +21,9 @@ constexpr float DesignFontSize = 8.25f;
 [[nodiscard]] int logicalDotsPerMeter()
 {
     qreal dpi = 96.0;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         dpi = screen->logicalDotsPerInchY();
+    }
     return qRound(dpi / 0.0254);
 }
 
@@ -33,8 +32,9 @@ constexpr float DesignFontSize = 8.25f;
     const QSize pixels(int(std::ceil(interior.width() * dpr)),
                        int(std::ceil(interior.height() * dpr)));
     QImage image(pixels.expandedTo(QSize(0, 0)), QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
+    if (image.isNull()) {
         return image;
+    }
     image.setDevicePixelRatio(dpr);
     image.setDotsPerMeterX(logicalDotsPerMeter());
     image.setDotsPerMeterY(logicalDotsPerMeter());
@@ -76,8 +76,8 @@ constexpr float DesignFontSize = 8.25f;
 } // namespace
 
 QImageCanvas::QImageCanvas(QSizeF interior, qreal dpr)
-    : Canvas(DesignFontSize), m_interior(interior),
-      m_image(makeImage(interior, dpr, toQColor(colors::White))),
+    : Canvas(kDesignFontSize), m_interior(interior),
+      m_image(makeImage(interior, dpr, toQColor(colors::kWhite))),
       m_metricsDevice(makeImage(QSizeF(1, 1), dpr, Qt::white)),
       m_font(QGuiApplication::font().family()), m_metrics(m_font)
 {
@@ -91,8 +91,9 @@ QImageCanvas::~QImageCanvas()
 
 void QImageCanvas::resize(QSizeF interior, qreal dpr)
 {
-    if (interior == m_interior && dpr == m_image.devicePixelRatio())
+    if (interior == m_interior && dpr == m_image.devicePixelRatio()) {
         return;
+    }
     endPainting();
     QImage resized = makeImage(interior, dpr, toQColor(m_backColor));
     if (!resized.isNull() && !m_image.isNull()) {
@@ -121,40 +122,47 @@ void QImageCanvas::Cls()
 
 void QImageCanvas::Circle(float x, float y, float radius, OleColor color)
 {
-    if (radius < 0)
+    if (radius < 0) {
         return;
-    if (QPainter *p = preparePainter(color, Shape::Closed, Smoothing::On))
+    }
+    if (QPainter *p = preparePainter(color, Shape::Closed, Smoothing::On)) {
         p->drawEllipse(QPointF(x, y), qreal(radius), qreal(radius));
+    }
 }
 
 void QImageCanvas::Circle(float x, float y, float radius, OleColor color, float start, float end)
 {
-    if (radius < 0)
+    if (radius < 0) {
         return;
+    }
     // Counter-clockwise from start to end, passing through 0 when end lies
     // before start.
     const double from = qRadiansToDegrees(std::fabs(double(start)));
     double span = qRadiansToDegrees(std::fabs(double(end))) - from;
-    if (span < 0)
+    if (span < 0) {
         span += 360;
+    }
     const QRectF bounds(x - radius, y - radius, 2.0 * radius, 2.0 * radius);
     QPainterPath arc;
     arc.arcMoveTo(bounds, from);
     arc.arcTo(bounds, from, span);
-    if (QPainter *p = preparePainter(color, Shape::Open, Smoothing::On))
+    if (QPainter *p = preparePainter(color, Shape::Open, Smoothing::On)) {
         p->drawPath(arc);
+    }
 }
 
 void QImageCanvas::Line(float x1, float y1, float x2, float y2, OleColor color)
 {
-    if (QPainter *p = preparePainter(color, Shape::Open, Smoothing::Off))
+    if (QPainter *p = preparePainter(color, Shape::Open, Smoothing::Off)) {
         p->drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    }
 }
 
 void QImageCanvas::Line(float x1, float y1, float x2, float y2, OleColor color, BoxTag)
 {
-    if (QPainter *p = preparePainter(color, Shape::Closed, Smoothing::Off))
+    if (QPainter *p = preparePainter(color, Shape::Closed, Smoothing::Off)) {
         p->drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+    }
 }
 
 void QImageCanvas::Print(std::string_view text)
@@ -187,9 +195,10 @@ float QImageCanvas::ScaleHeight() const
 
 QColor QImageCanvas::toQColor(OleColor color)
 {
-    if (color & colors::SystemColorFlag)
+    if (color & colors::kSystemColorFlag) {
         return QGuiApplication::palette().color(QPalette::Active,
-                                                systemColorRole(color & ~colors::SystemColorFlag));
+                                                systemColorRole(color & ~colors::kSystemColorFlag));
+    }
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 
@@ -201,10 +210,12 @@ void QImageCanvas::fontSizeChanged()
 
 QPainter *QImageCanvas::preparePainter(OleColor penColor, Shape shape, Smoothing smoothing)
 {
-    if (m_image.isNull())
+    if (m_image.isNull()) {
         return nullptr;
-    if (!m_painter)
+    }
+    if (!m_painter) {
         m_painter = std::make_unique<QPainter>(&m_image);
+    }
     // DrawWidth counts logical pixels; a cosmetic pen counts device pixels.
     // A whole number of them gives every line of one width the same width on
     // screen at fractional scale factors too.

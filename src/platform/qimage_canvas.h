@@ -28,9 +28,6 @@ public:
     void resize(QSizeF interior, qreal dpr);
     [[nodiscard]] const QImage &image() const;
 
-    [[nodiscard]] OleColor BackColor() const { return m_backColor; }
-    void SetBackColor(OleColor color) { m_backColor = color; }
-
     void Cls() override;
     void Circle(float x, float y, float radius, OleColor color) override;
     void Circle(float x, float y, float radius, OleColor color, float start, float end) override;
@@ -71,6 +68,6 @@ private:
     QImage m_metricsDevice;
     QFont m_font;
     QFontMetricsF m_metrics;
-    OleColor m_backColor = colors::White;
+    OleColor m_backColor = colors::kWhite;
     mutable std::unique_ptr<QPainter> m_painter;
 };

@@ -1,19 +1,11 @@
 #include "platform/solution_view.h"
 
+#include "main_window/stray_less_than.h"
 #include "platform/readable_plain_text.h"
 
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTextDocumentFragment>
-
-namespace {
-
-bool opensMarkup(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '/' || c == '!' || c == '?';
-}
-
-} // namespace
 
 SolutionView::SolutionView(QWidget *parent) : QTextBrowser(parent)
 {
@@ -34,23 +26,10 @@ SolutionView::SolutionView(QWidget *parent) : QTextBrowser(parent)
     viewport()->installEventFilter(this);
 }
 
-QString SolutionView::withStrayLessThanEscaped(std::string_view html)
-{
-    std::string out;
-    out.reserve(html.size() + 16);
-    for (std::size_t i = 0; i < html.size(); ++i) {
-        if (html[i] == '<' && (i + 1 == html.size() || !opensMarkup(html[i + 1]))) {
-            out += "&lt;";
-        } else {
-            out += html[i];
-        }
-    }
-    return QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size()));
-}
-
 void SolutionView::setSolution(std::string_view html)
 {
-    setHtml(withStrayLessThanEscaped(html));
+    const std::string escaped = EscapeStrayLessThan(html);
+    setHtml(QString::fromUtf8(escaped.data(), static_cast<qsizetype>(escaped.size())));
 }
 
 bool SolutionView::hasSelectedText() const

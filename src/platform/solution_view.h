@@ -20,10 +20,6 @@ public:
     void setSolution(std::string_view html);
     [[nodiscard]] bool hasSelectedText() const;
 
-    // The text with every "<" that opens no tag written as "&lt;": a browser
-    // shows such a "<" as it stands, Qt's rich-text reader would drop text.
-    [[nodiscard]] static QString withStrayLessThanEscaped(std::string_view html);
-
 signals:
     // A right-button press in the document, at this global position.
     void RightButtonPressed(const QPoint &globalPosition);

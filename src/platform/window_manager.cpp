@@ -23,8 +23,11 @@ bool WindowManagerRunning()
         return true; // not X11: the platform manages its windows itself
     }
     xcb_connection_t *connection = x11->connection();
+    if (connection == nullptr) {
+        return true;
+    }
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    if (connection == nullptr || screen == nullptr) {
+    if (screen == nullptr) {
         return true;
     }
     // An EWMH window manager announces itself on the root window.
@@ -34,10 +37,8 @@ bool WindowManagerRunning()
     if (!atom || atom->atom == XCB_ATOM_NONE) {
         return false;
     }
-    const std::unique_ptr<xcb_get_property_reply_t, FreeDeleter> property(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, screen->root, atom->atom,
-                                                XCB_ATOM_WINDOW, 0, 1),
-                               nullptr));
+    const std::unique_ptr<xcb_get_property_reply_t, FreeDeleter> property(xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, screen->root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr));
     return property && xcb_get_property_value_length(property.get()) > 0;
 }

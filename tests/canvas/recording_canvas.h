@@ -33,7 +33,7 @@ class RecordingCanvas : public Canvas
 public:
     // Every character is half the font size wide and every text line one and a
     // half times the font size high: 8 pt gives 4 x 12, 8.25 pt 4.125 x 12.375.
-    RecordingCanvas(float width, float height, float designFontSize = 8.25f)
+    RecordingCanvas(float width, float height, float designFontSize = kDesignFontSize)
         : Canvas(designFontSize), m_width(width), m_height(height)
     {}
 

@@ -71,11 +71,11 @@ TEST_F(ConversionCommands, OutcomesOfOneRun)
 {
     const struct
     {
-        const char *name;
-        std::int16_t index;
-        InputBoxes boxes;
-        std::array<std::string, 4> text, tag;
-        const char *quadrant;
+        const char *Name;
+        std::int16_t Index;
+        InputBoxes Boxes;
+        std::array<std::string, 4> Text, Tag;
+        const char *Quadrant;
     } rows[] = {
         {"r 5, 90: tiny x shown as 0",
          0,
@@ -145,30 +145,40 @@ TEST_F(ConversionCommands, OutcomesOfOneRun)
          "Quadrant I"},
     };
     for (auto row : rows) {
-        SCOPED_TRACE(row.name);
-        ConvertTexts(row.index, row.boxes);
-        expectBoxes(row.boxes, row.text, row.tag);
-        EXPECT_EQ(ReadResult(row.index, row.boxes).Quadrant, row.quadrant);
+        SCOPED_TRACE(row.Name);
+        ConvertTexts(row.Index, row.Boxes);
+        expectBoxes(row.Boxes, row.Text, row.Tag);
+        EXPECT_EQ(ReadResult(row.Index, row.Boxes).Quadrant, row.Quadrant);
     }
 }
 
-TEST_F(ConversionCommands, AnUnreadableSourceChangesNothing)
+TEST_F(ConversionCommands, AnUnreadableSourceChangesNothingAndIsNamed)
 {
     const struct
     {
-        std::int16_t index;
-        std::size_t box;
-        const char *text;
-    } rows[] = {{0, 0, ""},   {0, 0, "-"},   {0, 1, "."},  {0, 1, "1-2"},
-                {1, 2, "-."}, {1, 3, "1-2"}, {1, 2, "abc"}};
+        std::int16_t Index;
+        std::size_t Box;
+        const char *Text;
+        const char *Other; // in the other source box
+    } rows[] = {{0, 0, "", "30"},     {0, 0, "-", "30"},     {0, 1, ".", "5"},
+                {0, 1, "1-2", "5"},   {1, 2, "-.", "8"},     {1, 3, "1-2", "7"},
+                {1, 2, "abc", "8"},   {0, 0, "-", "."},      {1, 2, "1e", "1-2"},
+                {7, 2, " ", "1e400"}, {0, 0, "1 2", "1e400"}};
     for (const auto &row : rows) {
-        SCOPED_TRACE(std::string(row.text) + " in box " + std::to_string(row.box));
+        SCOPED_TRACE(std::string(row.Text) + " in box " + std::to_string(row.Box));
         InputBoxes boxes;
         boxes.Text = {"5", "30", "7", "8"};
         boxes.Tag = {"a", "b", "c", "d"};
-        boxes.Text[row.box] = row.text;
+        boxes.Text[row.Box] = row.Text;
+        boxes.Text[row.Box ^ 1] = row.Other;
         const InputBoxes before = boxes;
-        EXPECT_THROW(ConvertTexts(row.index, boxes), ConversionError);
+        try {
+            ConvertTexts(row.Index, boxes);
+            ADD_FAILURE() << "converted";
+        } catch (const UnreadableSource &e) {
+            EXPECT_EQ(e.Box(), row.Box);
+            EXPECT_EQ(e.Text(), row.Text);
+        }
         EXPECT_EQ(boxes.Text, before.Text);
         EXPECT_EQ(boxes.Tag, before.Tag);
     }
@@ -205,15 +215,15 @@ TEST(QuadrantName, AxesBelongToTheirNonNegativeSide)
 {
     const struct
     {
-        double x, y;
-        const char *name;
+        double X, Y;
+        const char *Name;
     } rows[] = {{0, 0, "Quadrant I"},       {0, 5, "Quadrant I"},        {5, 0, "Quadrant I"},
                 {-5, 0, "Quadrant II"},     {-1, 1, "Quadrant II"},      {-1, -1, "Quadrant III"},
                 {0, -5, "Quadrant IV"},     {1, -1e-300, "Quadrant IV"}, {-0.0, -0.0, "Quadrant I"},
                 {-1e-300, 0, "Quadrant II"}};
     for (const auto &row : rows) {
-        SCOPED_TRACE(std::to_string(row.x) + ", " + std::to_string(row.y));
-        EXPECT_EQ(QuadrantName(row.x, row.y), row.name);
+        SCOPED_TRACE(std::to_string(row.X) + ", " + std::to_string(row.Y));
+        EXPECT_EQ(QuadrantName(row.X, row.Y), row.Name);
     }
 }
 
@@ -221,9 +231,9 @@ TEST(KeyFilter, AcceptsDigitsCommaBackspaceAndOneSignAndPoint)
 {
     const struct
     {
-        const char *text;
-        char16_t key;
-        bool accepted;
+        const char *Text;
+        char16_t Key;
+        bool Accepted;
     } rows[] = {
         {"", u'0', true},     {"12", u'9', true},    {"1", u',', true},    {"1,,", u',', true},
         {"", 8, true},        {"12", u'-', true},    {"-12", u'-', false}, {"1-2", u'-', false},
@@ -233,7 +243,7 @@ TEST(KeyFilter, AcceptsDigitsCommaBackspaceAndOneSignAndPoint)
         {"1", 0x0660, false}, {"1", 0, false},       {"1", 27, false},     {"1", 127, false},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(std::string(row.text) + " + " + std::to_string(int(row.key)));
-        EXPECT_EQ(KeyAccepted(row.text, row.key), row.accepted);
+        SCOPED_TRACE(std::string(row.Text) + " + " + std::to_string(int(row.Key)));
+        EXPECT_EQ(KeyAccepted(row.Text, row.Key), row.Accepted);
     }
 }

@@ -29,10 +29,10 @@ void draw(RecordingCanvas &canvas, const std::string &drawing)
 
 // A text at `pt` points; with a background a solid box comes first.
 void text(std::string &e, double x, double y, const std::string &t, float pt, OleColor fore,
-          OleColor back = colors::None)
+          OleColor back = colors::kNone)
 {
     const std::string box = at(x + RecordingCanvas::WidthAt(pt, t), y + 1.5 * pt);
-    if (back != colors::None)
+    if (back != colors::kNone)
         e += "Box " + at(x, y) + "-" + box + hex(back) + " fill" + hex(back) + "\n";
     e += "Print " + at(x, y) + " " + num(pt) + "pt" + hex(fore) + " " + t + "\n";
 }
@@ -60,7 +60,7 @@ std::string grid(const std::string &drawing, double W, double H, float pt = 8.25
             const double tw = RecordingCanvas::WidthAt(pt, label), th = 1.5 * pt;
             if (j % 3 == 0)
                 text(e, (W - tw) / 2 + ex + 0.75 * tw * std::cos(a),
-                     (H - th) / 2 - ey - 0.75 * th * std::sin(a), label, pt, colors::Black);
+                     (H - th) / 2 - ey - 0.75 * th * std::sin(a), label, pt, colors::kBlack);
         }
     } else {
         for (int i = -6; i <= 6; ++i) {
@@ -68,8 +68,8 @@ std::string grid(const std::string &drawing, double W, double H, float pt = 8.25
             e += "Line " + at(cx - o, cy + i * s) + "-" + at(cx + o, cy + i * s) + color;
             e += "Line " + at(cx + i * s, cy - o) + "-" + at(cx + i * s, cy + o) + color;
         }
-        text(e, cx + o + pt / 2, cy - 0.75 * pt, "X", pt, colors::Black);
-        text(e, cx - pt / 4, cy - o - 1.5 * pt, "Y", pt, colors::Black);
+        text(e, cx + o + pt / 2, cy - 0.75 * pt, "X", pt, colors::kBlack);
+        text(e, cx - pt / 4, cy - o - 1.5 * pt, "Y", pt, colors::kBlack);
     }
     // Names centred half the outer radius out in each quadrant, the signs one line below.
     const char *labels[] = {"Quadrant I", "Quadrant II", "Quadrant III", "Quadrant IV",
@@ -78,8 +78,8 @@ std::string grid(const std::string &drawing, double W, double H, float pt = 8.25
     for (int k = 0; k < 8; ++k) {
         const std::string t = labels[k];
         const double x = cx + (k % 4 == 0 || k % 4 == 3 ? 3 : -3) * s - 3 * t.size();
-        text(e, x, cy + (k % 4 < 2 ? -3 : 3) * s - 9 + (k < 4 ? 0 : 18), t, 12, colors::Grey,
-             colors::White);
+        text(e, x, cy + (k % 4 < 2 ? -3 : 3) * s - 9 + (k < 4 ? 0 : 18), t, 12, colors::kGrey,
+             colors::kWhite);
     }
     e += "FontSize 8\n";
     return e;

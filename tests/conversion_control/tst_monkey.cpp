@@ -6,6 +6,7 @@
 #include "conversion_control/uc_polar_rect.h"
 #include "main_window/frm_main.h"
 #include "main_window/solution_document.h"
+#include "main_window/stray_less_than.h"
 #include "math/mod_math.h"
 #include "platform/picture_box.h"
 #include "platform/solution_view.h"
@@ -90,7 +91,7 @@ class TestMonkey : public QObject
     {
         ++m_results;
         // The boxes the command wrote show their full-precision Tag as rounded now.
-        for (std::size_t i = result.Index == PolarToRectangular ? 2 : 0, end = i + 2; i < end;
+        for (std::size_t i = result.Index == kPolarToRectangular ? 2 : 0, end = i + 2; i < end;
              ++i) {
             m_pastedSpecial[i] = false;
             const std::optional<double> tag = number(m_control->boxes().Tag[i]);
@@ -100,8 +101,8 @@ class TestMonkey : public QObject
         }
         try {
             QTextDocument document;
-            document.setHtml(SolutionView::withStrayLessThanEscaped(SolutionDocument(
-                result.Index, result.Radius, result.Angle, result.X, result.Y, result.Quadrant)));
+            document.setHtml(QString::fromStdString(EscapeStrayLessThan(SolutionDocument(
+                result.Index, result.Radius, result.Angle, result.X, result.Y, result.Quadrant))));
             m_solution = document.toPlainText();
         } catch (const modMath::ArithmeticError &) {
             // No document: the previous one stays on view.

@@ -11,18 +11,18 @@ namespace {
 
 struct Row
 {
-    const char *name;
-    float x, y;
-    const char *rText;
-    const char *polar;
-    const char *rectangular;
+    const char *Name;
+    float X, Y;
+    const char *RText;
+    const char *Polar;
+    const char *Rectangular;
     // 272 x 300 at 8 pt is taller than wide: "XXXX" is 16 wide, so s = (272 - 32) / 12
     // = 20; centre (136, 150), outer ring 120 away.
-    float W = 272, H = 300, fontSize = 8;
-    std::int16_t significant = 2;
+    float W = 272, H = 300, FontSize = 8;
+    std::int16_t Significant = 2;
 };
 
-const Row rows[] = {
+const Row kRows[] = {
     {"centre: angle 180, Quadrant II", 136, 150, "5", "Radius = 0; Angle = 180°; Quadrant II",
      "X = 0; Y = 0; Quadrant II"},
     {"straight right: angle 0, Quadrant I", 176, 150, "5", "Radius = 1.67; Angle = 0°; Quadrant I",
@@ -77,12 +77,12 @@ const Row rows[] = {
 
 TEST(PointerReadout, TextsAtTheDiagramsScale)
 {
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        modMath::SignificantValues = row.significant;
-        const RecordingCanvas canvas(row.W, row.H, row.fontSize);
-        EXPECT_EQ(PolarReadout(canvas, row.x, row.y, row.rText), row.polar);
-        EXPECT_EQ(RectangularReadout(canvas, row.x, row.y, row.rText), row.rectangular);
+    for (const Row &row : kRows) {
+        SCOPED_TRACE(row.Name);
+        modMath::SignificantValues = row.Significant;
+        const RecordingCanvas canvas(row.W, row.H, row.FontSize);
+        EXPECT_EQ(PolarReadout(canvas, row.X, row.Y, row.RText), row.Polar);
+        EXPECT_EQ(RectangularReadout(canvas, row.X, row.Y, row.RText), row.Rectangular);
     }
 }
 

@@ -145,6 +145,8 @@ private slots:
         QTest::addColumn<int>("marked");
         QTest::newRow("bad r") << 0 << "1-2" << QStringLiteral("30") << "r = \u201C1-2\u201D" << 0;
         QTest::newRow("bad y") << 1 << "3" << QStringLiteral("-") << "y = \u201C-\u201D" << 3;
+        QTest::newRow("both bad: the first")
+            << 0 << "." << QStringLiteral("-") << "r = \u201C.\u201D" << 0;
         QTest::newRow("overflow") << 1 << "1" << QStringLiteral("1e200") << "Overflow" << -1;
     }
     void failedCommand()

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 TEST(MainLayout, SplitsBelowTheTraySeventyThirty)
 {
     const MainLayout design = LayoutMainWindow(7575);
@@ -23,8 +25,8 @@ TEST(SignificantSetting, AcceptedAndIgnoredTexts)
 {
     const struct
     {
-        const char *text;
-        std::optional<std::int16_t> setting;
+        std::string Text;
+        std::optional<std::int16_t> Setting;
     } rows[] = {
         {"2", 2},
         {"12", 12},
@@ -63,9 +65,12 @@ TEST(SignificantSetting, AcceptedAndIgnoredTexts)
         {"99999", std::nullopt},
         {"1e400", std::nullopt},
         {"4 4", std::nullopt},
+        // Far beyond the range whatever the sign of its exponent.
+        {"1" + std::string(400, '0') + "e-10", std::nullopt},
+        {"0." + std::string(400, '0') + "1e300", 0},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(std::string("\"") + row.text + "\"");
-        EXPECT_EQ(SignificantValuesFromText(row.text), row.setting);
+        SCOPED_TRACE(std::string("\"") + row.Text + "\"");
+        EXPECT_EQ(SignificantValuesFromText(row.Text), row.Setting);
     }
 }

@@ -123,11 +123,11 @@ TEST_F(WorkedSolution, AngleCases)
 {
     struct Row
     {
-        const char *name;
-        double x, y;
-        const char *lit;
-        const char *rule; // in the angle line; none at the origin
-        std::string rows; // of the angle table
+        const char *Name;
+        double X, Y;
+        const char *Lit;
+        const char *Rule; // in the angle line; none at the origin
+        std::string Rows; // of the angle table
     };
     const Row rows[] = {
         {"x > 0, y = 0: 0°", 5, 0, "100001", "0&deg;", row("Ø", "0&deg;")},
@@ -152,15 +152,15 @@ TEST_F(WorkedSolution, AngleCases)
         {"origin", 0, 0, "000000", "", row("Ø", "0&deg;")},
     };
     for (const Row &r : rows) {
-        SCOPED_TRACE(r.name);
-        const std::string document = SolutionDocument(1, 0, 0, r.x, r.y, "");
+        SCOPED_TRACE(r.Name);
+        const std::string document = SolutionDocument(1, 0, 0, r.X, r.Y, "");
         const std::string line =
-            *r.rule ? "Ø = " + std::string(r.rule) + " &nbsp;(see table below)" : "";
+            *r.Rule ? "Ø = " + std::string(r.Rule) + " &nbsp;(see table below)" : "";
         EXPECT_NE(document.find("y<sup>2</sup>)<br>" + line + "<blockquote><table border='1'"),
                   std::string::npos);
-        EXPECT_EQ(highlighted(document), r.lit);
+        EXPECT_EQ(highlighted(document), r.Lit);
         EXPECT_EQ(from(document, "</table><br><table>"),
-                  "</table><br><table>" + r.rows + "</table></blockquote></body></html>");
+                  "</table><br><table>" + r.Rows + "</table></blockquote></body></html>");
     }
 }
 
@@ -208,19 +208,19 @@ TEST_F(WorkedSolution, IndexAndQuadrant)
 
 TEST_F(WorkedSolution, ValuesBeyondTheDoubleRangeThrow)
 {
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     const std::tuple<const char *, std::int16_t, double, double, double, double> rows[] = {
         {"quotient overflow, first quadrant", 1, 0, 0, 1E-200, 1E150},
         {"quotient overflow, second quadrant", 1, 0, 0, -1E-200, 1E150},
         {"quotient overflow, fourth quadrant", 1, 0, 0, 1E-200, -1E150},
         {"square overflow on an axis", 1, 0, 0, 1E200, 0},
         {"sum of squares overflows", 1, 0, 0, 1E154, 1E154},
-        {"infinite x", 1, 0, 0, inf, 1},
-        {"NaN y", 1, 0, 0, 1, nan},
-        {"infinite radius", 0, inf, 30, 0, 0},
-        {"NaN angle", 0, 2, nan, 0, 0},
-        {"infinite angle", 0, 2, -inf, 0, 0}};
+        {"infinite x", 1, 0, 0, kInf, 1},
+        {"NaN y", 1, 0, 0, 1, kNaN},
+        {"infinite radius", 0, kInf, 30, 0, 0},
+        {"NaN angle", 0, 2, kNaN, 0, 0},
+        {"infinite angle", 0, 2, -kInf, 0, 0}};
     for (const auto &[name, index, radius, angle, x, y] : rows)
         EXPECT_THROW((void)SolutionDocument(index, radius, angle, x, y, ""),
                      modMath::ArithmeticError)

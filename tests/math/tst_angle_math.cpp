@@ -1,8 +1,10 @@
+#include "math/angle_rules.h"
 #include "math/mod_math.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -12,16 +14,16 @@ namespace {
 
 struct TwoArgumentCase
 {
-    const char *name;
-    double a, b;
-    const char *expected; // the 15-digit decimal text of the result
+    const char *Name;
+    double A, B;
+    const char *Expected; // the 15-digit decimal text of the result
 };
 
 void expectText(double (*f)(double, double), const std::vector<TwoArgumentCase> &rows)
 {
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(NumberToText(f(row.a, row.b)), row.expected);
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(NumberToText(f(row.A, row.B)), row.Expected);
     }
 }
 
@@ -101,6 +103,47 @@ TEST(AngleMath, QuadrantRulesOfTheAngle)
                 {"back from the polar formulas", 4.33012701892219, 2.5, "30.0000008348261"}});
     EXPECT_EQ(RectToAngle(1, -1e-20), 360);
     EXPECT_EQ(RectToAngle(-0.0, 0.0), 0);
+}
+
+// The rule the angle follows, and so the row the worked solution names, for
+// points in each quadrant, on each half axis and at the origin.
+TEST(AngleMath, FirstRuleThatHolds)
+{
+    const struct
+    {
+        double X, Y;
+        int Rule; // 1 to 6 in table order; 0: none
+    } rows[] = {{3, 4, 1},       {5, 0, 1},  {5, -0.0, 1},   {0, 5, 2},   {-0.0, 5, 2},
+                {-3, 4, 3},      {-5, 0, 3}, {0, -5, 4},     {-3, -4, 5}, {3, -4, 6},
+                {1, -1e-300, 6}, {0, 0, 0},  {-0.0, -0.0, 0}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::to_string(row.X) + ", " + std::to_string(row.Y));
+        const AngleRule *rule = FirstAngleRule(row.X, row.Y);
+        EXPECT_EQ(rule == nullptr ? 0 : rule - kAngleRules.data() + 1, row.Rule);
+    }
+}
+
+TEST(AngleMath, CheckedResultNamesWhatLeftTheRange)
+{
+    EXPECT_EQ(CheckedResult(-1.5, "x"), -1.5);
+    EXPECT_EQ(CheckedResult(std::numeric_limits<double>::max(), "x"),
+              std::numeric_limits<double>::max());
+    const struct
+    {
+        double V;
+        const char *Message;
+    } rows[] = {
+        {std::numeric_limits<double>::infinity(), "Overflow: x is beyond the range of numbers"},
+        {-std::numeric_limits<double>::infinity(), "Overflow: x is beyond the range of numbers"},
+        {std::numeric_limits<double>::quiet_NaN(), "Invalid operation: x is not a number"}};
+    for (const auto &row : rows) {
+        try {
+            (void)CheckedResult(row.V, "x");
+            ADD_FAILURE() << row.Message;
+        } catch (const ArithmeticError &e) {
+            EXPECT_STREQ(e.what(), row.Message);
+        }
+    }
 }
 
 TEST(AngleMath, AngleQuotientBeyondTheDoubleRangeOverflows)

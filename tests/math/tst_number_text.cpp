@@ -12,8 +12,8 @@ TEST(NumberToText, PlainAndExponentForms)
 {
     const struct
     {
-        double v;
-        const char *text;
+        double V;
+        const char *Text;
     } rows[] = {
         {0.0, "0"},
         {-0.0, "0"},
@@ -46,8 +46,8 @@ TEST(NumberToText, PlainAndExponentForms)
         {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(NumberToText(row.v), row.text);
+        SCOPED_TRACE(row.Text);
+        EXPECT_EQ(NumberToText(row.V), row.Text);
     }
 }
 
@@ -66,8 +66,8 @@ TEST(TextToNumber, AcceptedTexts)
 {
     const struct
     {
-        const char *text;
-        double v;
+        const char *Text;
+        double V;
     } rows[] = {
         {"1,234.5", 1234.5},
         {"1,2,3", 123},
@@ -91,8 +91,8 @@ TEST(TextToNumber, AcceptedTexts)
         {"4.94065645841247E-324", std::numeric_limits<double>::denorm_min()},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(TextToNumber(row.text), row.v);
+        SCOPED_TRACE(row.Text);
+        EXPECT_EQ(TextToNumber(row.Text), row.V);
     }
     EXPECT_TRUE(std::signbit(TextToNumber("-1e-400")));
 
@@ -138,9 +138,9 @@ TEST(FormatFixed, RoundsTheDecimalTextHalvesAwayFromZero)
 {
     const struct
     {
-        double v;
-        int n;
-        const char *text;
+        double V;
+        int N;
+        const char *Text;
     } rows[] = {
         {0.125, 2, "0.13"},
         {2.5, 0, "3"},
@@ -166,7 +166,7 @@ TEST(FormatFixed, RoundsTheDecimalTextHalvesAwayFromZero)
         {4.94065645841247e-324, 2, "0.00"},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(FormatFixed(row.v, row.n), row.text);
+        SCOPED_TRACE(row.Text);
+        EXPECT_EQ(FormatFixed(row.V, row.N), row.Text);
     }
 }

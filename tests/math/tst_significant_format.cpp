@@ -22,8 +22,8 @@ TEST_F(SignificantFormat, TableAcrossSettings)
     const std::array<std::int16_t, 4> settings{0, 2, 4, 6};
     const struct
     {
-        double v;
-        std::array<const char *, 4> shown; // at 0, 2, 4, 6 places
+        double V;
+        std::array<const char *, 4> Shown; // at 0, 2, 4, 6 places
     } rows[] = {
         {12, {"12", "12", "12", "12"}},
         {12345, {"12,345", "12,345", "12,345", "12,345"}},
@@ -52,8 +52,8 @@ TEST_F(SignificantFormat, TableAcrossSettings)
     for (const auto &row : rows) {
         for (std::size_t i = 0; i < settings.size(); ++i) {
             SignificantValues = settings[i];
-            SCOPED_TRACE(NumberToText(row.v) + " at " + std::to_string(settings[i]));
-            EXPECT_EQ(FormatSignificant(row.v), row.shown[i]);
+            SCOPED_TRACE(NumberToText(row.V) + " at " + std::to_string(settings[i]));
+            EXPECT_EQ(FormatSignificant(row.V), row.Shown[i]);
         }
     }
 }
@@ -62,9 +62,9 @@ TEST_F(SignificantFormat, SettingsAtTheEndsOfTheRange)
 {
     const struct
     {
-        std::int16_t setting;
-        double v;
-        const char *shown;
+        std::int16_t Setting;
+        double V;
+        const char *Shown;
     } rows[] = {
         {-3, 2.5, "3"}, // below 0 behaves as 0
         {-32768, -1234.5678, "-1,235"},
@@ -80,9 +80,9 @@ TEST_F(SignificantFormat, SettingsAtTheEndsOfTheRange)
         {2, -0.001, "0"},
     };
     for (const auto &row : rows) {
-        SignificantValues = row.setting;
-        SCOPED_TRACE(NumberToText(row.v) + " at " + std::to_string(row.setting));
-        EXPECT_EQ(FormatSignificant(row.v), row.shown);
+        SignificantValues = row.Setting;
+        SCOPED_TRACE(NumberToText(row.V) + " at " + std::to_string(row.Setting));
+        EXPECT_EQ(FormatSignificant(row.V), row.Shown);
     }
 }
 

@@ -125,7 +125,7 @@ private slots:
     void resizeKeepsTheDrawing()
     {
         QImageCanvas canvas(QSizeF(100, 100), 1.0);
-        modMain::DrawBox(canvas, 10, 10, 20, 20, colors::Red, colors::Red);
+        modMain::DrawBox(canvas, 10, 10, 20, 20, colors::kRed, colors::kRed);
         canvas.resize(QSizeF(200, 150), 2.0);
         QCOMPARE(QColor(canvas.image().pixel(30, 30)), QColor(Qt::red));
         QCOMPARE(QColor(canvas.image().pixel(300, 250)), QColor(Qt::white));
@@ -143,16 +143,16 @@ private slots:
         QTest::newRow("0x00BBGGRR: red in the low byte")
             << OleColor(0x00336699) << 1 << 1.0 << QColor(0x99, 0x66, 0x33) << 1;
         QTest::newRow("button face: palette button")
-            << colors::ButtonFace << 1 << 1.0 << QColor(10, 200, 30) << 1;
+            << colors::kButtonFace << 1 << 1.0 << QColor(10, 200, 30) << 1;
         QTest::newRow("system colour 8: window text")
-            << colors::SystemColorFlag + 8 << 1 << 1.0 << QColor(1, 2, 3) << 1;
+            << colors::kSystemColorFlag + 8 << 1 << 1.0 << QColor(1, 2, 3) << 1;
         QTest::newRow("unmapped system colour: button face")
-            << colors::SystemColorFlag + 40 << 1 << 1.0 << QColor(10, 200, 30) << 1;
-        QTest::newRow("width 3") << colors::Black << 3 << 1.0 << QColor(Qt::black) << 3;
+            << colors::kSystemColorFlag + 40 << 1 << 1.0 << QColor(10, 200, 30) << 1;
+        QTest::newRow("width 3") << colors::kBlack << 3 << 1.0 << QColor(Qt::black) << 3;
         QTest::newRow("width 1 at dpr 2: 2 device pixels")
-            << colors::Black << 1 << 2.0 << QColor(Qt::black) << 2;
+            << colors::kBlack << 1 << 2.0 << QColor(Qt::black) << 2;
         QTest::newRow("width 3 at dpr 2: 6 device pixels")
-            << colors::Black << 3 << 2.0 << QColor(Qt::black) << 6;
+            << colors::kBlack << 3 << 2.0 << QColor(Qt::black) << 6;
     }
 
     void linesTakeColourAndWidth()
@@ -176,12 +176,12 @@ private slots:
     void fillFollowsFillStyle()
     {
         QImageCanvas canvas(QSizeF(100, 100), 1.0);
-        canvas.SetFillColor(colors::Red);
-        canvas.Circle(25, 25, 15, colors::Black);
-        canvas.Line(55, 10, 90, 40, colors::Black, B);
+        canvas.SetFillColor(colors::kRed);
+        canvas.Circle(25, 25, 15, colors::kBlack);
+        canvas.Line(55, 10, 90, 40, colors::kBlack, B);
         canvas.SetFillStyle(FillStyle::Solid);
-        canvas.Circle(25, 75, 15, colors::Black);
-        canvas.Line(55, 60, 90, 90, colors::Black, B);
+        canvas.Circle(25, 75, 15, colors::kBlack);
+        canvas.Line(55, 60, 90, 90, colors::kBlack, B);
         const QImage &image = canvas.image();
         QCOMPARE(QColor(image.pixel(25, 25)), QColor(Qt::white)); // transparent
         QCOMPARE(QColor(image.pixel(72, 25)), QColor(Qt::white));
@@ -194,7 +194,7 @@ private slots:
     {
         QImageCanvas canvas(QSizeF(100, 100), 1.0);
         canvas.SetDrawWidth(2);
-        canvas.Circle(50, 50, 30, colors::Black, 0.0f, float(M_PI)); // upper half
+        canvas.Circle(50, 50, 30, colors::kBlack, 0.0f, float(M_PI)); // upper half
         QVERIFY(qGray(canvas.image().pixel(50, 20)) < 128);
         QCOMPARE(QColor(canvas.image().pixel(50, 80)), QColor(Qt::white));
     }
@@ -205,7 +205,7 @@ private slots:
     {
         QImageCanvas canvas(QSizeF(300, 100), 1.0);
         canvas.SetFontSize(16);
-        canvas.SetForeColor(colors::Blue);
+        canvas.SetForeColor(colors::kBlue);
         canvas.SetCurrentX(20);
         canvas.SetCurrentY(30);
         canvas.Print("Xgy");
