@@ -68,6 +68,13 @@ ucPolarRect::ucPolarRect(QWidget *parent) : QWidget(parent)
 
 void ucPolarRect::createChildren()
 {
+    createDiagrams();
+    createTray();
+    createTimer();
+}
+
+void ucPolarRect::createDiagrams()
+{
     m_picPolar = new PictureBox(this);
     m_picPolar->setObjectName(QStringLiteral("picPolar"));
     m_picPolar->setAccessibleName(tr("Polar diagram"));
@@ -86,7 +93,10 @@ void ucPolarRect::createChildren()
         connect(box, &PictureBox::PointerLeft, this, &ucPolarRect::onPointerLeft);
         box->installEventFilter(this);
     }
+}
 
+void ucPolarRect::createTray()
+{
     m_picTray = new QWidget(this);
     m_picTray->setObjectName(QStringLiteral("picTray"));
     m_picTray->setAutoFillBackground(true);
@@ -120,7 +130,10 @@ void ucPolarRect::createChildren()
         // The lines clear when the pointer reaches them: nothing to select there.
         m_lblInfo[i]->setTextInteractionFlags(Qt::NoTextInteraction);
     }
+}
 
+void ucPolarRect::createTimer()
+{
     // A read-out that stopped on an unreadable r is not re-run until the
     // pointer moves; its message goes as soon as r reads as a number.
     connect(m_txtData[0], &QLineEdit::textChanged, this, [this](const QString &r) {

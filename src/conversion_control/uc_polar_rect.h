@@ -51,6 +51,10 @@ protected:
 
 private:
     void createChildren();
+    void createDiagrams();
+    void createTray();
+    // The pointer-watch timer, and what clears a read-out's message.
+    void createTimer();
     void setTabOrder();
     void applyGeometry();
     void runCommand(std::int16_t index);

@@ -23,7 +23,7 @@ TEST_P(DiagramDescriptionTest, SaysWhatTheDiagramShows)
     const DescriptionCase &c = GetParam();
     modMath::SignificantValues = 2;
     InputBoxes boxes;
-    const std::size_t first = c.command == PolarToRectangular ? 0 : 2;
+    const std::size_t first = c.command == kPolarToRectangular ? 0 : 2;
     boxes.Text[first] = c.a;
     boxes.Text[first + 1] = c.b;
     ConvertTexts(c.command, boxes);
