@@ -25,8 +25,8 @@ double readSource(const InputBoxes &boxes, std::size_t box)
 {
     try {
         return TextToNumber(boxes.Text[box]);
-    } catch (const ConversionError &) {
-        throw UnreadableSource(box, boxes.Text[box]);
+    } catch (const ConversionError &e) {
+        throw UnreadableSource(box, e);
     }
 }
 

@@ -26,8 +26,8 @@ inline constexpr std::int16_t kRectangularToPolar = 1;
 class UnreadableSource : public modMath::ConversionError
 {
 public:
-    UnreadableSource(std::size_t box, std::string_view text)
-        : modMath::ConversionError(text), m_box(box)
+    UnreadableSource(std::size_t box, const modMath::ConversionError &cause)
+        : modMath::ConversionError(cause.what(), cause.Text()), m_box(box)
     {}
     [[nodiscard]] std::size_t Box() const noexcept { return m_box; }
 

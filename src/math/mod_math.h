@@ -22,12 +22,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A text that cannot be read as a number; the message names the text, and
-// Text() gives it back to whoever shows it.
+// A text that cannot be read as a number. TextToNumber's message names the
+// text, and Text() gives it back to whoever shows it.
 class ConversionError : public std::runtime_error
 {
 public:
-    explicit ConversionError(std::string_view text);
+    using std::runtime_error::runtime_error;
+    ConversionError(const std::string &message, std::string_view text)
+        : std::runtime_error(message), m_text(text)
+    {}
     [[nodiscard]] const std::string &Text() const noexcept { return m_text; }
 
 private:

@@ -77,6 +77,11 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+[[noreturn]] void throwUnreadable(std::string_view text)
+{
+    throw ConversionError(std::string(1, '"').append(text).append("\" is not a number"), text);
+}
+
 // Moves i past the digits from there on; the count of digits it passed.
 std::size_t skipDigits(std::string_view s, std::size_t &i, bool groupSeparators = false)
 {
@@ -209,11 +214,6 @@ std::string NumberToText(double v)
     return text;
 }
 
-ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error(std::string(1, '"').append(text).append("\" is not a number")),
-      m_text(text)
-{}
-
 std::optional<NumberParts> ScanNumber(std::string_view s, NumberSyntax syntax)
 {
     const auto skipBlanks = [&](std::size_t &i) {
@@ -285,7 +285,7 @@ double NumberValue(const NumberParts &n, std::string_view text)
         return n.Negative ? -value : value;
     }
     if (ec != std::errc::result_out_of_range) {
-        throw ConversionError(text);
+        throwUnreadable(text);
     }
     std::string significant;
     const long long exponent = leadingExponent(n, whole, significant);
@@ -306,7 +306,7 @@ double TextToNumber(std::string_view s)
 {
     const std::optional<NumberParts> parts = ScanNumber(s, kBoxNumber);
     if (!parts) {
-        throw ConversionError(s);
+        throwUnreadable(s);
     }
     return NumberValue(*parts, s);
 }

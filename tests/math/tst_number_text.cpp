@@ -120,7 +120,8 @@ TEST(TextToNumber, ConversionErrorNamesTheText)
         (void)TextToNumber("1-2");
         FAIL() << "1-2 was read";
     } catch (const ConversionError &e) {
-        EXPECT_NE(std::string(e.what()).find("1-2"), std::string::npos);
+        EXPECT_STREQ(e.what(), "\"1-2\" is not a number");
+        EXPECT_EQ(e.Text(), "1-2");
     }
 }
 
