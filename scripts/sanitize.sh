@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything but the benchmarks with AddressSanitizer and
-# UndefinedBehaviorSanitizer into build-asan (the asan preset) and runs every test. Any sanitizer
-# report fails the test that triggered it, and so the script.
+# UndefinedBehaviorSanitizer into build-asan (the asan preset) and runs every
+# test. Any sanitizer report fails the test that triggered it, and so the script.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
