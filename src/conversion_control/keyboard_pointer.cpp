@@ -1,6 +1,9 @@
 #include "conversion_control/keyboard_pointer.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <utility>
 
 namespace {
 
@@ -24,23 +27,15 @@ void KeyboardPointer::Reset()
 
 PointerPlace KeyboardPointer::Move(Key key, double step, float width, float height)
 {
-    switch (key) {
-    case Key::Left:
-        m_dx -= step;
-        break;
-    case Key::Right:
-        m_dx += step;
-        break;
-    case Key::Up:
-        m_dy -= step;
-        break;
-    case Key::Down:
-        m_dy += step;
-        break;
-    case Key::Home:
+    if (key == Key::Home) {
         m_dx = 0.0;
         m_dy = 0.0;
-        break;
+    } else {
+        // Left, Right, Up, Down; y grows downwards, as on the canvas.
+        constexpr std::array<std::pair<int, int>, 4> kDirection{{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
+        const auto [x, y] = kDirection[static_cast<std::size_t>(key)];
+        m_dx += x * step;
+        m_dy += y * step;
     }
     m_dx = clampedOffset(m_dx, width);
     m_dy = clampedOffset(m_dy, height);
