@@ -134,19 +134,7 @@ void ucPolarRect::createTray()
 
 void ucPolarRect::createTimer()
 {
-    // A read-out that stopped on an unreadable r is not re-run until the
-    // pointer moves; its message goes as soon as r reads as a number.
-    connect(m_txtData[0], &QLineEdit::textChanged, this, [this](const QString &r) {
-        if (!m_readoutStoppedOnR) {
-            return;
-        }
-        try {
-            (void)modMath::TextToNumber(r.toStdString());
-            reportReadout(QString());
-        } catch (const modMath::ConversionError &) {
-        }
-    });
-
+    connect(m_txtData[0], &QLineEdit::textChanged, this, &ucPolarRect::onRadiusEdited);
     m_tmrTimer = new QTimer(this);
     m_tmrTimer->setInterval(kTimerIntervalMs);
     connect(m_tmrTimer, &QTimer::timeout, this, &ucPolarRect::onTimer);
@@ -421,6 +409,20 @@ void ucPolarRect::hidePointerTracking()
     m_lblInfo[1]->clear();
     m_tmrTimer->stop();
     reportReadout(QString());
+}
+
+void ucPolarRect::onRadiusEdited(const QString &r)
+{
+    // A read-out that stopped on an unreadable r is not re-run until the
+    // pointer moves; its message goes as soon as r reads as a number.
+    if (!m_readoutStoppedOnR) {
+        return;
+    }
+    try {
+        (void)modMath::TextToNumber(r.toStdString());
+        reportReadout(QString());
+    } catch (const modMath::ConversionError &) {
+    }
 }
 
 void ucPolarRect::onPointerLeft()

@@ -53,7 +53,7 @@ private:
     void createChildren();
     void createDiagrams();
     void createTray();
-    // The pointer-watch timer, and what clears a read-out's message.
+    // The pointer-watch timer, and the r box that the read-out reads.
     void createTimer();
     void setTabOrder();
     void applyGeometry();
@@ -64,6 +64,7 @@ private:
     void onMouseMove(float x, float y);
     void onTimer();
     void onPointerLeft();
+    void onRadiusEdited(const QString &r);
     void hidePointerTracking();
     [[nodiscard]] bool keyPassesFilter(const QLineEdit &box, const QKeyEvent &key) const;
     bool diagramEvent(PictureBox *diagram, QEvent *event);

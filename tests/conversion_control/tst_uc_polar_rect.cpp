@@ -2,7 +2,6 @@
 #include "math/mod_math.h"
 #include "platform/picture_box.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -270,27 +269,6 @@ private slots:
         QEvent again(QEvent::Leave);
         QCoreApplication::sendEvent(polar, &again);
         QCOMPARE(m_control->message(), commandMessage);
-    }
-
-    void crosshairsShowWhileThePointerKeepsMoving()
-    {
-        // A mouse reports every few milliseconds; the first tick still comes
-        // within 100 ms of the first movement.
-        auto *rectangular = find<PictureBox>("picRectangular");
-        m_pointerOver = rectangular;
-        QElapsedTimer clock;
-        clock.start();
-        qint64 shownAfter = -1;
-        for (int i = 0; clock.elapsed() < 1000; ++i) {
-            QTest::mouseMove(rectangular, QPoint(20 + i % 200, 30 + i % 150));
-            QTest::qWait(12);
-            if (shownAfter < 0 && rectangular->linH().Visible) {
-                shownAfter = clock.elapsed();
-            }
-        }
-        QVERIFY2(shownAfter >= 0, "the crosshairs never showed while the pointer moved");
-        QVERIFY2(shownAfter < 600, qPrintable(QString::number(shownAfter)));
-        QVERIFY(find<PictureBox>("picPolar")->linV().Visible);
     }
 
     void readoutLinesShowTheirWholeText()

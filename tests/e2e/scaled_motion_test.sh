@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The crosshairs under a real, moving pointer at high-density scale factors:
+# The crosshairs under a real, moving pointer, at the scale factors desktops run:
 # for each factor, the real program on its own X server, a pointer that glides
 # over the polar diagram a step every 10 ms, and the screen's pixels read from
 # the server's framebuffer file while it moves (a screenshot through the server
@@ -14,7 +14,7 @@ APP=${1:?usage: scaled_motion_test.sh PATH_TO_MORVANE [ARTIFACT_DIR] [FACTOR...]
 ARTIFACTS=${2:-$PWD/artifacts/scaled}
 shift $(($# >= 2 ? 2 : $#))
 FACTORS=("$@")
-[ ${#FACTORS[@]} -gt 0 ] || FACTORS=(1.25 1.5 2)
+[ ${#FACTORS[@]} -gt 0 ] || FACTORS=(1 1.25 1.5 2)
 
 for tool in Xvfb xdotool convert; do
     command -v "$tool" >/dev/null || {
