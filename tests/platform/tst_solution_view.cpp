@@ -103,10 +103,9 @@ private slots:
         QVERIFY(data);
         QVERIFY(data->hasText() && data->hasHtml());
         compareLines(data->text(), expected);
-        // The HTML flavour is Qt's own, with the tables and the raised squares.
-        QCOMPARE(data->html(), m_view->textCursor().selection().toHtml());
+        // The HTML flavour has the tables and the raised squares.
         QCOMPARE(data->html().count(u"<table"), command == 0 ? 2 : 3);
-        QCOMPARE(data->html().count(u"vertical-align:super"), command == 0 ? 0 : 4);
+        QCOMPARE(data->html().count(u"<sup>2</sup>"), command == 0 ? 0 : 4);
     }
 
     // From the start of the first "from" to the end of the first "to" after it.
