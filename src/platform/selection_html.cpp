@@ -15,7 +15,8 @@ constexpr qreal kQuoteMargin = 40;
 
 [[nodiscard]] int quoteLevel(qreal leftMargin, int indent = 0)
 {
-    return qRound(leftMargin / kQuoteMargin) + indent;
+    // A negative margin pulls nothing out of an enclosing quote.
+    return qMax(0, qRound(leftMargin / kQuoteMargin) + indent);
 }
 
 [[nodiscard]] QString alignAttribute(Qt::Alignment alignment)
