@@ -2,6 +2,7 @@
 
 #include "main_window/stray_less_than.h"
 #include "platform/readable_plain_text.h"
+#include "platform/selection_html.h"
 
 #include <QMimeData>
 #include <QMouseEvent>
@@ -44,10 +45,11 @@ QVariant SolutionView::loadResource(int, const QUrl &)
 
 QMimeData *SolutionView::createMimeDataFromSelection() const
 {
-    // Qt's own plain text puts every table cell on a line of its own.
+    // Qt's own exports put every table cell on a line of its own and write
+    // superscripts as a style that word processors drop.
     const QTextDocumentFragment selection = textCursor().selection();
     auto *data = new QMimeData;
-    data->setHtml(selection.toHtml());
+    data->setHtml(selectionHtml(selection));
     data->setText(readablePlainText(selection));
     return data;
 }
