@@ -19,8 +19,6 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 
-#include <utility>
-
 class TestFrmMain : public QObject, CalculatorWidgets
 {
     Q_OBJECT
@@ -186,18 +184,16 @@ private slots:
         QCOMPARE(menus, QStringList({"&File", "&Edit", "&About"}));
     }
 
-    // What a screen reader names the diagrams, boxes and read-outs by is
-    // checked in tst_keyboard_and_screen_reader; these are the rest.
+    // The diagrams, boxes and read-outs are heard as tst_keyboard_and_screen_reader checks.
     void theSettingTheSolutionAndTheButtonsAreNamed()
     {
-        const std::pair<const char *, const char *> named[] = {
-            {"txtSignificantVal", "Significant values"},
-            {"wbPreview", "Worked solution"},
-            {"cmdButton0", "Polar to Rectangular"},
-            {"cmdButton1", "Rectangular to Polar"}};
-        for (const auto &[object, name] : named) {
-            QCOMPARE(accessibleText(find(object), QAccessible::Name), name);
-        }
+        const auto name = [this](const char *object) {
+            return accessibleText(find(object), QAccessible::Name);
+        };
+        QCOMPARE(name("txtSignificantVal"), "Significant values");
+        QCOMPARE(name("wbPreview"), "Worked solution");
+        QCOMPARE(name("cmdButton0"), "Polar to Rectangular");
+        QCOMPARE(name("cmdButton1"), "Rectangular to Polar");
     }
 
     void aboutIsModalAndOwnedByTheMainWindow()

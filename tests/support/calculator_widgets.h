@@ -25,29 +25,20 @@ protected:
     {
         return widgets()->findChild<T *>(name);
     }
-    // txtData(0) to (3): r, Ø, x, y.
-    [[nodiscard]] QLineEdit *box(int i) const
-    {
-        return find<QLineEdit>(QStringLiteral("txtData%1").arg(i));
-    }
-    // lblInfo(0) and (1): the polar and the rectangular read-out.
-    [[nodiscard]] QLabel *readout(int i) const
-    {
-        return find<QLabel>(QStringLiteral("lblInfo%1").arg(i));
-    }
-    // 0 the polar diagram, 1 the rectangular one.
-    [[nodiscard]] PictureBox *diagram(int i) const
+    // Boxes 0 to 3 are r, Ø, x, y; read-outs and diagrams 0 polar, 1 rectangular.
+    QLineEdit *box(int i) const { return find<QLineEdit>(QStringLiteral("txtData%1").arg(i)); }
+    QLabel *readout(int i) const { return find<QLabel>(QStringLiteral("lblInfo%1").arg(i)); }
+    PictureBox *diagram(int i) const
     {
         return find<PictureBox>(i == 0 ? QStringLiteral("picPolar")
                                        : QStringLiteral("picRectangular"));
     }
-    // Command 0 converts polar to rectangular, 1 back.
+    // Command 0 converts polar to rectangular, 1 back: from the two boxes it reads.
     void click(int command) const
     {
         QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdButton%1").arg(command)),
                           Qt::LeftButton);
     }
-    // Fills the command's two source boxes and clicks its button.
     void convert(int command, const QString &a, const QString &b) const
     {
         box(2 * command)->setText(a);
@@ -56,7 +47,7 @@ protected:
     }
 };
 
-// What the accessibility interface of a widget says: its name, description, value.
+// What a widget's accessibility interface says: its name, description or value.
 inline QString accessibleText(QWidget *widget, QAccessible::Text what)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
