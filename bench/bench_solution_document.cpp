@@ -13,7 +13,7 @@ void BM_PolarToRectangular(benchmark::State &state)
 {
     modMath::SignificantValues = 2;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(SolutionDocument(0, 4330.127018922193, 30.5, 0, 0, "Quadrant I"));
+        benchmark::DoNotOptimize(SolutionDocument(0, 4330.127018922193, 30.5, 0, 0));
     }
 }
 BENCHMARK(BM_PolarToRectangular);
@@ -23,8 +23,7 @@ void BM_RectangularToPolar(benchmark::State &state)
 {
     modMath::SignificantValues = 2;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            SolutionDocument(1, 0, 0, -3.2139380484327, -1234.5678, "Quadrant III"));
+        benchmark::DoNotOptimize(SolutionDocument(1, 0, 0, -3.2139380484327, -1234.5678));
     }
 }
 BENCHMARK(BM_RectangularToPolar);

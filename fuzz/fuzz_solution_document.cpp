@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     std::string document;
     try {
-        document = SolutionDocument(index, radius, angle, x, y, "Quadrant I");
+        document = SolutionDocument(index, radius, angle, x, y);
     } catch (const modMath::ArithmeticError &) {
         fuzz::require(!finite || overflows,
                       "ArithmeticError although every step stays within the double range", call);

@@ -20,7 +20,7 @@ targets=(
 # The fuzz preset: the whole build carries the instrumentation, so that the
 # fuzzers see the coverage inside morvane_core; the targets themselves add the
 # fuzzer's main.
-cmake --preset fuzz >/dev/null
+cmake --preset fuzz
 cmake --build --preset fuzz --parallel "$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}

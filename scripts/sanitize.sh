@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 # The asan preset: Debug keeps the asserts on and the reports' stacks exact.
-cmake --preset asan >/dev/null
+cmake --preset asan
 cmake --build --preset asan --parallel "$(nproc)"
 
 # Every leak fails the test, Qt's included; only the Wayland test suppresses

@@ -144,8 +144,8 @@ void frmMain::layoutClientArea()
 void frmMain::onResult(const ResultRecord &result)
 {
     try {
-        m_wbPreview->setSolution(SolutionDocument(result.Index, result.Radius, result.Angle,
-                                                  result.X, result.Y, result.Quadrant));
+        m_wbPreview->setSolution(
+            SolutionDocument(result.Index, result.Radius, result.Angle, result.X, result.Y));
     } catch (const modMath::ArithmeticError &) {
         // The previous document stays on view; the view never shows half a text.
     }

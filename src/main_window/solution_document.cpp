@@ -194,8 +194,7 @@ std::string rectangularDocument(double x, double y)
 
 } // namespace
 
-std::string SolutionDocument(std::int16_t index, double radius, double angle, double x, double y,
-                             std::string_view /*quadrant*/)
+std::string SolutionDocument(std::int16_t index, double radius, double angle, double x, double y)
 {
     // The event's numbers come from decimal texts, but a caller handing over
     // inf or NaN must get an error rather than a document that shows them.

@@ -5,11 +5,9 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 // Index 0 explains polar to rectangular (radius and angle are used), any other
-// index rectangular to polar (x and y are used). The quadrant name is accepted
-// with the rest of the event but plays no part. The text is UTF-8 and always
+// index rectangular to polar (x and y are used). The text is UTF-8 and always
 // complete: a value beyond the double range throws modMath::ArithmeticError.
 [[nodiscard]] std::string SolutionDocument(std::int16_t index, double radius, double angle,
-                                           double x, double y, std::string_view quadrant);
+                                           double x, double y);

@@ -14,14 +14,21 @@ struct DescriptionCase
     const char *polar, *rectangular;
 };
 
+// The boxes show 2 places; the program-wide setting is put back afterwards.
 class DiagramDescriptionTest : public testing::TestWithParam<DescriptionCase>
-{};
+{
+protected:
+    void SetUp() override { modMath::SignificantValues = 2; }
+    void TearDown() override { modMath::SignificantValues = m_saved; }
+
+private:
+    std::int16_t m_saved = modMath::SignificantValues;
+};
 
 // The descriptions read the boxes as they show after the command.
 TEST_P(DiagramDescriptionTest, SaysWhatTheDiagramShows)
 {
     const DescriptionCase &c = GetParam();
-    modMath::SignificantValues = 2;
     InputBoxes boxes;
     const std::size_t first = c.command == kPolarToRectangular ? 0 : 2;
     boxes.Text[first] = c.a;
@@ -56,13 +63,5 @@ INSTANTIATE_TEST_SUITE_P(
                                     "Point at r = 0, \u00D8 = 0\u00B0 in Quadrant I",
                                     "Point at x = 0.001, y = 0 in Quadrant I"}),
     [](const testing::TestParamInfo<DescriptionCase> &info) { return info.param.name; });
-
-TEST(DiagramDescription, EmptyGridsBeforeAnyConversion)
-{
-    EXPECT_EQ(PolarGridDescription(), "Polar grid: six rings, one for each sixth of r, and "
-                                      "spokes every 15\u00B0; no point yet");
-    EXPECT_EQ(RectangularGridDescription(), "Rectangular grid: six steps each way from the "
-                                            "centre, one for each sixth of r; no point yet");
-}
 
 } // namespace

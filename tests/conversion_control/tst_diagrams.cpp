@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -24,74 +23,86 @@ void draw(RecordingCanvas &canvas, const std::string &drawing)
     (kind == "polar" ? DrawPolarDiagram : DrawRectangularDiagram)(canvas, boxes);
 }
 
-// The expected calls, written down from the drawing's description: an
-// independent account to compare the recording with.
-
-// A text at `pt` points; with a background a solid box comes first.
-void text(std::string &e, double x, double y, const std::string &t, float pt, OleColor fore,
-          OleColor back = colors::kNone)
+// What a drawing records on a fresh W x H canvas.
+std::string recorded(const std::string &drawing, float W, float H)
 {
-    const std::string box = at(x + RecordingCanvas::WidthAt(pt, t), y + 1.5 * pt);
-    if (back != colors::kNone)
-        e += "Box " + at(x, y) + "-" + box + hex(back) + " fill" + hex(back) + "\n";
-    e += "Print " + at(x, y) + " " + num(pt) + "pt" + hex(fore) + " " + t + "\n";
+    RecordingCanvas canvas(W, H);
+    draw(canvas, drawing);
+    return canvas.calls;
 }
 
-// The grid step, from the height when the canvas is at least as wide as tall:
-// 3 text heights or 2 widths of "XXXX" at `pt` points leave the margins.
-double step(double W, double H, float pt = 8.25f)
+// The grid and its labels: everything up to the font going back to 8 at the end.
+std::string gridOf(const std::string &calls)
 {
-    return W >= H ? (H - 3 * 1.5 * pt) / 12 : (W - 2 * 4 * pt / 2) / 12;
+    const auto end = calls.rfind("FontSize 8\n");
+    return end == std::string::npos ? "<no grid>" : calls.substr(0, end + 11);
 }
 
-// The grid, its labels and the quadrant labels on a W x H canvas measured at `pt`.
-std::string grid(const std::string &drawing, double W, double H, float pt = 8.25f)
+// How many calls of a kind ("Line", "Print") a recording holds.
+std::size_t count(const std::string &calls, const std::string &kind)
 {
-    const double cx = W / 2, cy = H / 2, s = step(W, H, pt), o = 6 * s;
-    std::string e = "Cls\n";
-    if (drawing.starts_with("polar")) {
-        for (int i = 1; i <= 6; ++i)
-            e += "Circle " + at(cx, cy) + " r" + num(i * s) + " #8000000F\n";
-        for (int j = 0; j < 24; ++j) {
-            const double a = 15 * j * M_PI / 180, ex = o * std::cos(a), ey = o * std::sin(a);
-            e += "Line " + at(cx, cy) + "-" + at(cx + ex, cy - ey) +
-                 (j % 6 ? " #8000000F w1\n" : " #C0C0C0 w1\n");
-            const std::string label = std::to_string(15 * j) + "\u00B0";
-            const double tw = RecordingCanvas::WidthAt(pt, label), th = 1.5 * pt;
-            if (j % 3 == 0)
-                text(e, (W - tw) / 2 + ex + 0.75 * tw * std::cos(a),
-                     (H - th) / 2 - ey - 0.75 * th * std::sin(a), label, pt, colors::kBlack);
-        }
-    } else {
-        for (int i = -6; i <= 6; ++i) {
-            const std::string color = i ? " #8000000F w1\n" : " #C0C0C0 w1\n";
-            e += "Line " + at(cx - o, cy + i * s) + "-" + at(cx + o, cy + i * s) + color;
-            e += "Line " + at(cx + i * s, cy - o) + "-" + at(cx + i * s, cy + o) + color;
-        }
-        text(e, cx + o + pt / 2, cy - 0.75 * pt, "X", pt, colors::kBlack);
-        text(e, cx - pt / 4, cy - o - 1.5 * pt, "Y", pt, colors::kBlack);
-    }
-    // Names centred half the outer radius out in each quadrant, the signs one line below.
-    const char *labels[] = {"Quadrant I", "Quadrant II", "Quadrant III", "Quadrant IV",
-                            "(+,+)",      "(-,+)",       "(-,-)",        "(+,-)"};
-    e += "FontSize 12\n"; // 6 per character, 18 high
-    for (int k = 0; k < 8; ++k) {
-        const std::string t = labels[k];
-        const double x = cx + (k % 4 == 0 || k % 4 == 3 ? 3 : -3) * s - 3 * t.size();
-        text(e, x, cy + (k % 4 < 2 ? -3 : 3) * s - 9 + (k < 4 ? 0 : 18), t, 12, colors::kGrey,
-             colors::kWhite);
-    }
-    e += "FontSize 8\n";
-    return e;
+    std::size_t n = 0;
+    for (auto at = calls.find("\n" + kind); at != std::string::npos;
+         at = calls.find("\n" + kind, at + 1))
+        ++n;
+    return n;
 }
 
-// After the grid: the red circle through the point, the blue dot on it in the
-// direction of the point, and the label 10 above it, kept inside the canvas.
-// 289 x 313 is taller than wide: s = (289 - 2 x 16.5) / 12, the outer ring 128
-// from the centre; 600 x 300 is wider than tall: s = (300 - 3 x 12.375) / 12.
-// The label is at 8 pt, 4 per character and 12 high.
+// Both grids at the design size, 289 x 313, worked out by hand. The centre is
+// (144.5, 156.5); the canvas is taller than wide, so two widths of "XXXX" at
+// 8.25 pt (33) leave the margins: s = (289 - 33) / 12 = 21.3333, the outer
+// ring 6s = 128 from the centre.
+TEST(Diagrams, GridsAtTheDesignSize)
+{
+    const std::string polar = recorded("polar 0 0", 289, 313);
+    for (const char *call :
+         {"Cls\nCircle 144.5,156.5 r21.3333 #8000000F\n",
+          "Circle 144.5,156.5 r128 #8000000F\nLine 144.5,156.5-272.5,156.5 #C0C0C0 w1\n",
+          // 15 degrees: 128 cos 15 = 123.639 across, 128 sin 15 = 33.129 up.
+          "Line 144.5,156.5-268.139,123.371 #8000000F w1\n",
+          "Line 144.5,156.5-144.5,28.5 #C0C0C0 w1\n",
+          // "0°" (8.25 x 12.375) centred 0.75 of its width beyond the ring's
+          // end; "90°" (12.375 wide) 0.75 of its height above the top.
+          "Print 274.562,150.312 8.25pt #000000 0°\n", "Print 138.312,13.0312 8.25pt #000000 90°\n",
+          // "Quadrant I" (60 x 18) centred on (cx + 3s, cy - 3s), its signs
+          // (30 wide) a line below; "Quadrant III" (72) on (cx - 3s, cy + 3s).
+          "FontSize 12\nBox 178.5,83.5-238.5,101.5 #FFFFFF fill #FFFFFF\n"
+          "Print 178.5,83.5 12pt #808080 Quadrant I\n",
+          "Print 193.5,101.5 12pt #808080 (+,+)\n", "Print 44.5,211.5 12pt #808080 Quadrant III\n"})
+        EXPECT_NE(polar.find(call), std::string::npos) << call;
+    // Six rings, 24 spokes, a label every 45 degrees, four names and four signs.
+    EXPECT_EQ(count(polar, "Circle"), 6u);
+    EXPECT_EQ(count(polar, "Line"), 24u);
+    EXPECT_EQ(count(polar, "Print"), 8u + 8u);
+
+    const std::string rectangular = recorded("rectangular 0 0 0 0", 289, 313);
+    for (const char *call : {"Cls\nLine 16.5,28.5-272.5,28.5 #8000000F w1\n"
+                             "Line 16.5,28.5-16.5,284.5 #8000000F w1\n",
+                             "Line 16.5,49.8333-272.5,49.8333 #8000000F w1\n",
+                             "Line 16.5,156.5-272.5,156.5 #C0C0C0 w1\n"
+                             "Line 144.5,28.5-144.5,284.5 #C0C0C0 w1\n",
+                             // X half a size past the right end, Y a text height above the top.
+                             "Print 276.625,150.312 8.25pt #000000 X\n"
+                             "Print 142.438,16.125 8.25pt #000000 Y\nFontSize 12\n"})
+        EXPECT_NE(rectangular.find(call), std::string::npos) << call;
+    EXPECT_EQ(count(rectangular, "Line"), 26u);
+    // The quadrant labels are the polar grid's.
+    EXPECT_EQ(rectangular.substr(rectangular.find("FontSize 12")),
+              polar.substr(polar.find("FontSize 12")));
+}
+
+// After the grid, unchanged: the red circle through the point, the blue dot on
+// it in the direction of the point, and the label 10 above it, kept inside
+// the canvas. 289 x 313 is taller than wide: s = (289 - 2 x 16.5) / 12, the
+// outer ring 128 from the centre; 600 x 300 is wider than tall:
+// s = (300 - 3 x 12.375) / 12, the ring 131.4375; so is 60 x 50:
+// s = (50 - 37.125) / 12, the ring 6.4375. The label is at 8 pt, 4 per
+// character and 12 high.
 TEST(Diagrams, PointAndLabel)
 {
+    const auto outerRing = [](float W) {
+        return W == 289 ? "144.5,156.5 r128" : W == 600 ? "300,150 r131.438" : "30,25 r6.4375";
+    };
     const std::tuple<const char *, float, float, const char *, const char *, const char *,
                      const char *>
         rows[] = {
@@ -146,43 +157,54 @@ TEST(Diagrams, PointAndLabel)
     modMath::SignificantValues = 2;
     for (const auto &[name, W, H, drawing, dot, box, label] : rows) {
         SCOPED_TRACE(name);
-        RecordingCanvas canvas(W, H);
-        draw(canvas, drawing);
+        const std::string pointless =
+            std::string(drawing).starts_with("polar") ? "polar 0 0" : "rectangular 0 0 0 0";
         const std::string corner = std::string(box).substr(0, std::string(box).find('-'));
-        EXPECT_EQ(canvas.calls,
-                  grid(drawing, W, H) + "Circle " + at(W / 2, H / 2) + " r" + num(6 * step(W, H)) +
-                      " #0000FF\nCircle " + dot + " r5 #FF0000 fill #FF0000\nBox " + box +
-                      " #FFFFFF fill #FFFFFF\nPrint " + corner + " 8pt #FF0000 " + label + "\n");
+        EXPECT_EQ(recorded(drawing, W, H),
+                  recorded(pointless, W, H) + "Circle " + outerRing(W) + " #0000FF\nCircle " + dot +
+                      " r5 #FF0000 fill #FF0000\nBox " + box + " #FFFFFF fill #FFFFFF\nPrint " +
+                      corner + " 8pt #FF0000 " + label + "\n");
     }
 }
 
-// Values whose decimal text has no digit 1 to 9 draw the grid and labels only;
-// a square canvas sizes the grid from its height.
+// Values whose decimal text has no digit 1 to 9 draw the grid and labels only:
+// what a drawing with a point draws before it. A square canvas sizes the grid
+// from its height: the outer ring (300 - 37.125) / 2 = 131.4375 from the centre.
 TEST(Diagrams, NoPointWithoutASignificantDigit)
 {
+    EXPECT_NE(recorded("polar 0 45", 300, 300).find("Circle 150,150 r131.438 #8000000F\n"),
+              std::string::npos);
     for (const std::string zero : {"0", "-0", "0.000", "0E+05"}) {
-        for (const std::string &drawing :
-             {"polar " + zero + " 45", "rectangular 5 0 " + zero + " " + zero}) {
+        for (const auto &[drawing, withPoint] :
+             {std::pair{"polar " + zero + " 45", "polar 5 45"},
+              std::pair{"rectangular 5 0 " + zero + " " + zero, "rectangular 5 0 3 4"}}) {
             SCOPED_TRACE(drawing);
-            RecordingCanvas canvas(300, 300);
-            draw(canvas, drawing);
-            EXPECT_EQ(canvas.calls, grid(drawing, 300, 300));
+            EXPECT_EQ(recorded(drawing, 300, 300), gridOf(recorded(withPoint, 300, 300)));
         }
     }
 }
 
 // The first drawing measures in the design font; it leaves the canvas at 8,
-// which every later drawing measures with.
+// which every later drawing measures with. On 600 x 300 the height rule puts
+// the outer ring (300 - 4.5 x size) / 2 from the centre: 127.5 at 10, 132 at 8.
 TEST(Diagrams, LaterDrawingsMeasureAtSize8)
 {
-    for (const std::string drawing : {"polar 0 30", "rectangular 5 0 0 0"}) {
+    for (const auto &[drawing, atSize10, atSize8] :
+         {std::tuple{"polar 0 30", "Circle 300,150 r127.5 #8000000F\n",
+                     "Circle 300,150 r132 #8000000F\n"},
+          std::tuple{"rectangular 5 0 0 0", "Line 172.5,22.5-427.5,22.5 #8000000F w1\n",
+                     "Line 168,18-432,18 #8000000F w1\n"}}) {
         SCOPED_TRACE(drawing);
         RecordingCanvas canvas(600, 300, 10);
         draw(canvas, drawing);
-        EXPECT_EQ(canvas.calls, grid(drawing, 600, 300, 10));
+        EXPECT_NE(canvas.calls.find(atSize10), std::string::npos);
+        EXPECT_EQ(canvas.calls.find(atSize8), std::string::npos);
         canvas.calls.clear();
         draw(canvas, drawing);
-        EXPECT_EQ(canvas.calls, grid(drawing, 600, 300, 8));
+        EXPECT_NE(canvas.calls.find(atSize8), std::string::npos);
+        RecordingCanvas freshAt8(600, 300, 8);
+        draw(freshAt8, drawing);
+        EXPECT_EQ(canvas.calls, freshAt8.calls);
     }
 }
 
@@ -225,7 +247,7 @@ TEST(Diagrams, FaultsEndTheDrawing)
     }
     RecordingCanvas canvas(289, 313);
     EXPECT_THROW(draw(canvas, "polar 5 1E+39"), modMath::ArithmeticError);
-    EXPECT_EQ(canvas.calls, grid("polar", 289, 313));
+    EXPECT_EQ(canvas.calls, recorded("polar 0 0", 289, 313));
 }
 
 } // namespace

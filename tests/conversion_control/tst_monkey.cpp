@@ -146,8 +146,8 @@ class TestMonkey : public QObject
         }
         try {
             QTextDocument document;
-            document.setHtml(QString::fromStdString(EscapeStrayLessThan(SolutionDocument(
-                result.Index, result.Radius, result.Angle, result.X, result.Y, result.Quadrant))));
+            document.setHtml(QString::fromStdString(EscapeStrayLessThan(
+                SolutionDocument(result.Index, result.Radius, result.Angle, result.X, result.Y))));
             m_solution = document.toPlainText();
         } catch (const modMath::ArithmeticError &) {
             // No document: the previous one stays on view.

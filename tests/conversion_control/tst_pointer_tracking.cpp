@@ -9,6 +9,7 @@
 #include "main_window/frm_main.h"
 #include "math/mod_math.h"
 #include "platform/picture_box.h"
+#include "support/calculator_widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,26 +17,14 @@
 #include <QTest>
 #include <QWindow>
 
-class TestPointerTracking : public QObject
+class TestPointerTracking : public QObject, CalculatorWidgets
 {
     Q_OBJECT
 
     frmMain *m_window = nullptr;
 
-    template <typename T> T *find(const QString &name) const
-    {
-        return m_window->findChild<T *>(name);
-    }
-    [[nodiscard]] PictureBox *diagram(int i) const
-    {
-        return find<PictureBox>(i == 0 ? QStringLiteral("picPolar")
-                                       : QStringLiteral("picRectangular"));
-    }
-    [[nodiscard]] QString readouts() const
-    {
-        return find<QLabel>(QStringLiteral("lblInfo0"))->text() +
-               find<QLabel>(QStringLiteral("lblInfo1"))->text();
-    }
+    [[nodiscard]] QWidget *widgets() const override { return m_window; }
+    [[nodiscard]] QString readouts() const { return readout(0)->text() + readout(1)->text(); }
     [[nodiscard]] bool crosshairsShown() const
     {
         return diagram(0)->linH().Visible && diagram(0)->linV().Visible &&
@@ -77,11 +66,9 @@ private slots:
 
     void aConversionRuns()
     {
-        find<QLineEdit>(QStringLiteral("txtData0"))->setText(QStringLiteral("5"));
-        find<QLineEdit>(QStringLiteral("txtData1"))->setText(QStringLiteral("30"));
-        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdButton0")), Qt::LeftButton);
-        QCOMPARE(find<QLineEdit>(QStringLiteral("txtData2"))->text(), QStringLiteral("4.33"));
-        QCOMPARE(find<QLineEdit>(QStringLiteral("txtData3"))->text(), QStringLiteral("2.5"));
+        convert(0, QStringLiteral("5"), QStringLiteral("30"));
+        QCOMPARE(box(2)->text(), QStringLiteral("4.33"));
+        QCOMPARE(box(3)->text(), QStringLiteral("2.5"));
     }
 
     void crosshairsShowDuringMotionAndHideOnLeavingForTheTray()
@@ -93,7 +80,7 @@ private slots:
         QVERIFY(readouts().contains(QStringLiteral("Quadrant")));
 
         // Onto the tray below the diagrams: the read-out lines lie there.
-        auto *tray = find<QLabel>(QStringLiteral("lblInfo0"))->parentWidget();
+        auto *tray = readout(0)->parentWidget();
         glide(tray, QPoint(30, 5), QPoint(40, 10), 5);
         QTRY_VERIFY_WITH_TIMEOUT(!diagram(0)->linH().Visible && !diagram(1)->linV().Visible, 500);
         QCOMPARE(readouts(), QString());
@@ -114,7 +101,7 @@ private slots:
 
     void aReadoutMessageGoesWhenThePointerLeaves()
     {
-        find<QLineEdit>(QStringLiteral("txtData0"))->setText(QStringLiteral("."));
+        box(0)->setText(QStringLiteral("."));
         enterWindow(diagram(0), QPoint(50, 50));
         glide(diagram(0), QPoint(50, 50), QPoint(60, 60), 5);
         auto *message = find<QLabel>(QStringLiteral("lblMessage"));

@@ -1,6 +1,7 @@
 #include "conversion_control/uc_polar_rect.h"
 #include "math/mod_math.h"
 #include "platform/picture_box.h"
+#include "support/calculator_widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,24 +11,14 @@
 
 Q_DECLARE_METATYPE(ResultRecord)
 
-class TestUcPolarRect : public QObject
+class TestUcPolarRect : public QObject, CalculatorWidgets
 {
     Q_OBJECT
 
     ucPolarRect *m_control = nullptr;
     QWidget *m_pointerOver = nullptr;
 
-    template <typename T = QLineEdit> T *find(const QString &name) const
-    {
-        return m_control->findChild<T *>(name);
-    }
-    QLineEdit *box(int i) const { return find(QStringLiteral("txtData%1").arg(i)); }
-    QLabel *readout(int i) const { return find<QLabel>(QStringLiteral("lblInfo%1").arg(i)); }
-    void click(int command)
-    {
-        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdButton%1").arg(command)),
-                          Qt::LeftButton);
-    }
+    [[nodiscard]] QWidget *widgets() const override { return m_control; }
 
 private slots:
     void init()

@@ -7,6 +7,7 @@
 #include "main_window/frm_main.h"
 #include "math/mod_math.h"
 #include "platform/picture_box.h"
+#include "support/calculator_widgets.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,46 +16,13 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-
-QString accessibleText(QWidget *widget, QAccessible::Text what)
-{
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(what) : QStringLiteral("(no interface)");
-}
-
-} // namespace
-
-class TestKeyboardAndScreenReader : public QObject
+class TestKeyboardAndScreenReader : public QObject, CalculatorWidgets
 {
     Q_OBJECT
 
     frmMain *m_window = nullptr;
 
-    template <typename T = QWidget> T *find(const QString &name) const
-    {
-        return m_window->findChild<T *>(name);
-    }
-    [[nodiscard]] PictureBox *diagram(int i) const
-    {
-        return find<PictureBox>(i == 0 ? QStringLiteral("picPolar")
-                                       : QStringLiteral("picRectangular"));
-    }
-    [[nodiscard]] QLabel *readout(int i) const
-    {
-        return find<QLabel>(QStringLiteral("lblInfo%1").arg(i));
-    }
-    [[nodiscard]] QLineEdit *box(int i) const
-    {
-        return find<QLineEdit>(QStringLiteral("txtData%1").arg(i));
-    }
-    void convert(int command, const QString &a, const QString &b)
-    {
-        box(2 * command)->setText(a);
-        box(2 * command + 1)->setText(b);
-        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdButton%1").arg(command)),
-                          Qt::LeftButton);
-    }
+    [[nodiscard]] QWidget *widgets() const override { return m_window; }
     [[nodiscard]] bool crosshairsShown() const
     {
         return diagram(0)->linH().Visible && diagram(1)->linV().Visible;
@@ -192,6 +160,7 @@ private slots:
         QCOMPARE(accessibleText(diagram(1), QAccessible::Name),
                  QStringLiteral("Rectangular diagram"));
         QVERIFY(accessibleText(diagram(0), QAccessible::Description).endsWith("no point yet"));
+        QVERIFY(accessibleText(diagram(1), QAccessible::Description).endsWith("no point yet"));
         convert(0, QStringLiteral("5"), QStringLiteral("30"));
         QCOMPARE(accessibleText(diagram(0), QAccessible::Description),
                  QStringLiteral("Point at r = 5, \u00D8 = 30\u00B0 in Quadrant I"));

@@ -49,7 +49,7 @@ protected:
 
 TEST_F(WorkedSolution, PolarWholeDocument)
 {
-    EXPECT_EQ(SolutionDocument(0, 2.0, 30.0, 0.0, 0.0, "Quadrant I"),
+    EXPECT_EQ(SolutionDocument(0, 2.0, 30.0, 0.0, 0.0),
               "<html><head></head><body>"
               "<strong>Formula:</strong><blockquote>x = r cos(Ø)<br>y = r sin(Ø)</blockquote>"
               "<strong>Given:</strong><blockquote>r = 2<br>Ø = 30&deg; (in degrees)</blockquote>"
@@ -62,7 +62,7 @@ TEST_F(WorkedSolution, PolarWholeDocument)
 TEST_F(WorkedSolution, RectangularWholeDocumentThirdQuadrant)
 {
     EXPECT_EQ(
-        SolutionDocument(1, 0.0, 0.0, -1.0, -1.0, "Quadrant I"),
+        SolutionDocument(1, 0.0, 0.0, -1.0, -1.0),
         "<html><head></head><body>"
         "<strong>Formula:</strong><blockquote>r = sqrt(x<sup>2</sup> + y<sup>2</sup>)<br>"
         "Ø = 180&deg; + Atn(Y/X) &nbsp;(see table below)"
@@ -108,7 +108,7 @@ TEST_F(WorkedSolution, PolarRows)
         SCOPED_TRACE(name);
         modMath::SignificantValues = significant;
         EXPECT_EQ(
-            from(SolutionDocument(0, 5, std::stod(angle), 0, 0, ""), "<strong>Given:"),
+            from(SolutionDocument(0, 5, std::stod(angle), 0, 0), "<strong>Given:"),
             "<strong>Given:</strong><blockquote>r = 5<br>Ø = " + angle +
                 "&deg; (in degrees)</blockquote><strong>Solution:</strong><blockquote><table>" +
                 row("x", "5 Cos(" + angle + "&deg;)") + row("", "5(" + cosine + ")") + row("x", x) +
@@ -153,7 +153,7 @@ TEST_F(WorkedSolution, AngleCases)
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.Name);
-        const std::string document = SolutionDocument(1, 0, 0, r.X, r.Y, "");
+        const std::string document = SolutionDocument(1, 0, 0, r.X, r.Y);
         const std::string line =
             *r.Rule ? "Ø = " + std::string(r.Rule) + " &nbsp;(see table below)" : "";
         EXPECT_NE(document.find("y<sup>2</sup>)<br>" + line + "<blockquote><table border='1'"),
@@ -179,31 +179,27 @@ TEST_F(WorkedSolution, RadiusRows)
         };
     for (const auto &[name, x, y, given, squares, sum, r] : rows) {
         SCOPED_TRACE(name);
-        EXPECT_NE(SolutionDocument(1, 0, 0, x, y, "")
+        EXPECT_NE(SolutionDocument(1, 0, 0, x, y)
                       .find("<blockquote><table>" + row("r", "sqrt(" + std::string(given) + ")") +
                             row("", "sqrt(" + std::string(squares) + ")") +
                             row("", "sqrt(" + std::string(sum) + ")") + row("r", r) +
                             "</table><br><table>"),
                   std::string::npos);
     }
-    EXPECT_NE(SolutionDocument(1, 0, 0, 1E150, 1E150, "")
+    EXPECT_NE(SolutionDocument(1, 0, 0, 1E150, 1E150)
                   .find(row("", "sqrt(1E+300 + 1E+300)") + row("", "sqrt(2E+300)")),
               std::string::npos);
 }
 
-// Any index but 0 explains rectangular to polar; the quadrant text plays no part.
-TEST_F(WorkedSolution, IndexAndQuadrant)
+// Any index but 0 explains rectangular to polar.
+TEST_F(WorkedSolution, AnyIndexButZeroIsRectangularToPolar)
 {
-    const std::string polar = SolutionDocument(0, 2, 30, -3, 4, "Quadrant II");
-    const std::string rectangular = SolutionDocument(1, 2, 30, -3, 4, "Quadrant II");
+    const std::string polar = SolutionDocument(0, 2, 30, -3, 4);
+    const std::string rectangular = SolutionDocument(1, 2, 30, -3, 4);
     EXPECT_NE(polar.find("<blockquote>x = r cos(Ø)"), std::string::npos);
     EXPECT_NE(rectangular.find("<blockquote>r = sqrt("), std::string::npos);
     for (const std::int16_t index : {2, -1, 32767, -32768})
-        EXPECT_EQ(SolutionDocument(index, 2, 30, -3, 4, "Quadrant II"), rectangular) << index;
-    for (const char *quadrant : {"", "Quadrant I", "Quadrant IV", "<b>Ø</b>"}) {
-        EXPECT_EQ(SolutionDocument(0, 2, 30, -3, 4, quadrant), polar) << quadrant;
-        EXPECT_EQ(SolutionDocument(1, 2, 30, -3, 4, quadrant), rectangular) << quadrant;
-    }
+        EXPECT_EQ(SolutionDocument(index, 2, 30, -3, 4), rectangular) << index;
 }
 
 TEST_F(WorkedSolution, ValuesBeyondTheDoubleRangeThrow)
@@ -222,8 +218,7 @@ TEST_F(WorkedSolution, ValuesBeyondTheDoubleRangeThrow)
         {"NaN angle", 0, 2, kNaN, 0, 0},
         {"infinite angle", 0, 2, -kInf, 0, 0}};
     for (const auto &[name, index, radius, angle, x, y] : rows)
-        EXPECT_THROW((void)SolutionDocument(index, radius, angle, x, y, ""),
-                     modMath::ArithmeticError)
+        EXPECT_THROW((void)SolutionDocument(index, radius, angle, x, y), modMath::ArithmeticError)
             << name;
 }
 

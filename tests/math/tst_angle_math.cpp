@@ -34,11 +34,12 @@ TEST(AngleMath, PiAndTheSinglePrecisionAnglePath)
     EXPECT_EQ(GetPi(), 3.141592653589793);
     // 0.1 enters as the float 0.100000001490116.
     EXPECT_EQ(NumberToText(DegToRad(0.1)), "0.00174532927800176");
-    EXPECT_EQ(DegToRad(0.1), (double(0.1f) * GetPi()) / 180);
     EXPECT_EQ(RadToDeg(std::atan(1.0)), 45.00000125223908);
-    // Multiplication comes first: (x * 180) / pi, not x * (180 / pi).
-    EXPECT_EQ(RadToDeg(1.0), 180.0 / GetPi());
-    EXPECT_EQ(DegToRad(3.4028234e38), (double(3.4028234e38f) * GetPi()) / 180);
+    // Multiplication comes first: (x * 180) / pi; x * (180 / pi) would give
+    // 157.56339366097637, a unit in the last place lower.
+    EXPECT_EQ(RadToDeg(2.75), 157.5633936609764);
+    // The largest float, 3.40282346638529E+38, still converts.
+    EXPECT_EQ(DegToRad(3.4028234e38), 5.939047335254988e36);
 }
 
 TEST(AngleMath, AnglesBeyondTheSingleRangeOverflow)

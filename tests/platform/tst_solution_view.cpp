@@ -17,8 +17,8 @@ namespace {
 QString solution(int command)
 {
     modMath::SignificantValues = 2;
-    return QString::fromStdString(command == 0 ? SolutionDocument(0, 5, 30, 0, 0, "")
-                                               : SolutionDocument(1, 0, 0, -3, -4, ""));
+    return QString::fromStdString(command == 0 ? SolutionDocument(0, 5, 30, 0, 0)
+                                               : SolutionDocument(1, 0, 0, -3, -4));
 }
 
 const char *const kPolar = "Formula:\n\n"
