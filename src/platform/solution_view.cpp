@@ -14,6 +14,8 @@ SolutionView::SolutionView(QWidget *parent) : QTextBrowser(parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
+    // A caret for the keyboard: Up and Down go line by line, Shift selects.
+    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     // A scroll bar that comes and goes makes every new document lay out twice.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QStringLiteral("Arial"));
