@@ -7,6 +7,7 @@
 #include "platform/solution_view.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -52,7 +53,8 @@ void passUpdate(QAccessibleEvent *event)
     if (type == QAccessible::Focus) {
         focusAnnounced = event->object();
     } else if ((type == QAccessible::TextSelectionChanged || type == QAccessible::TextCaretMoved) &&
-               event->object() != focusAnnounced) {
+               (event->object() != focusAnnounced ||
+                event->object() != QApplication::focusWidget())) {
         return;
     }
     forwardUpdate(event);
