@@ -82,7 +82,9 @@ env -i PATH="$PATH" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" DISPLAY="$
         sleep 0.1
     done
     xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN"
-    sleep 2
+    # Ready once Orca has presented the window.
+    for _ in $(seq 100); do grep -q " frame\.$" "$WORK/spoken" && break; sleep 0.1; done
+    sleep 1
     echo "## started" >>"$WORK/spoken"
     while IFS= read -r line; do
         case "$line" in
