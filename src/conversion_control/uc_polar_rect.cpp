@@ -486,10 +486,13 @@ void ucPolarRect::reportRun(const QString &message, int box)
             m_txtData[i]->setAttribute(Qt::WA_SetPalette, i == box);
         }
         // Heard when the box gets the focus, as the colour is seen.
-        m_txtData[i]->setAccessibleDescription(
-            i == box ? QString::fromStdString(
-                           UnreadableBoxDescription(i, m_txtData[i]->text().toStdString()))
-                     : QString());
+        const QString fault =
+            i == box ? QString::fromStdString(UnreadableBoxDescription(
+                           static_cast<std::size_t>(i), m_txtData[i]->text().toStdString()))
+                     : QString();
+        if (m_txtData[i]->accessibleDescription() != fault) {
+            m_txtData[i]->setAccessibleDescription(fault);
+        }
     }
     if (m_runMessage != message) {
         m_runMessage = message;
