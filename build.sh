@@ -15,6 +15,7 @@ PACKAGES=(
     clang libclang-rt-dev clang-format clang-tidy
     xvfb xdotool xclip imagemagick weston
     dbus-x11 at-spi2-core python3-pyatspi
+    orca speech-dispatcher-espeak-ng openbox
     lintian desktop-file-utils appstream x11-utils
 )
 

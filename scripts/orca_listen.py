@@ -52,4 +52,9 @@ def println(level, text="", timestamp=False):
 debug.println = println
 factory.SpeechServer._speak = _speak
 factory.SpeechServer.speakCharacter = speakCharacter
-runpy.run_path("/usr/bin/orca", run_name="__main__")
+# Orca's launcher stops when another Orca of this user runs, and --replace
+# would kill it, whatever its display; each session here has a bus and an X
+# server of its own, so the others are left alone.
+launcher = runpy.run_path("/usr/bin/orca", run_name="orca_launcher")
+launcher["main"].__globals__["otherOrcas"] = lambda: []
+sys.exit(launcher["main"]())

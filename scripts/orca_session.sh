@@ -69,7 +69,7 @@ env -i PATH="$PATH" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" DISPLAY="$
     openbox >"$WORK/openbox.log" 2>&1 &
     PIDS+=($!)
     sleep 1
-    /usr/bin/python3 "$HERE/orca_listen.py" "$WORK/spoken" --replace \
+    /usr/bin/python3 "$HERE/orca_listen.py" "$WORK/spoken" \
         --debug-file="$WORK/orca-debug.log" >"$WORK/orca.log" 2>&1 &
     PIDS+=($!)
     # Orca says it is on, then registers for the events it reads.
