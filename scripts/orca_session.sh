@@ -62,6 +62,8 @@ printf 'pcm.!default { type null }\n' >"$WORK/home/.asoundrc"
 # Everything below runs inside one session bus, which ends with it.
 env -i PATH="$PATH" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" DISPLAY="$DISPLAY" \
     LANG=C.UTF-8 LC_ALL=C.UTF-8 WORK="$WORK" APP="$APP" HERE="$HERE" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" \
+    LSAN_OPTIONS="${LSAN_OPTIONS:-}" \
     dbus-run-session -- bash -c '
     set -u
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/atspi.log" 2>&1 &

@@ -3,7 +3,6 @@
 #include "platform/accessible_line_edit.h"
 #include "platform/accessible_solution_view.h"
 #include "platform/announcer.h"
-#include "platform/picture_box.h"
 #include "platform/solution_view.h"
 
 #include <QAccessibleWidget>

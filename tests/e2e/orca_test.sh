@@ -112,6 +112,10 @@ if grep -q "out of range" <<<"$SPOKEN"; then
     echo "FAIL: the program warned of a cursor out of range" >&2
     failed=1
 fi
+if grep -qs "ERROR: AddressSanitizer\|runtime error:" "$ARTIFACTS/app.log"; then
+    echo "FAIL: a sanitizer reported an error (see $ARTIFACTS/app.log)" >&2
+    failed=1
+fi
 if [ "$failed" -ne 0 ]; then
     echo "--- what Orca said:" >&2
     printf '%s\n' "$SPOKEN" >&2
