@@ -23,6 +23,7 @@ TEST_PACKAGES=(
     clang libclang-rt-dev clang-format-14 clang-tidy
     xvfb xdotool xclip imagemagick weston
     dbus-x11 at-spi2-core python3-pyatspi
+    orca speech-dispatcher-espeak-ng openbox
     lintian desktop-file-utils appstream x11-utils
 )
 

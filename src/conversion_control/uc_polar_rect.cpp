@@ -5,6 +5,7 @@
 #include "conversion_control/pointer_readout.h"
 #include "conversion_control/polar_diagram.h"
 #include "conversion_control/rectangular_diagram.h"
+#include "conversion_control/spoken_text.h"
 #include "math/mod_math.h"
 #include "platform/command_button.h"
 #include "platform/picture_box.h"
@@ -342,6 +343,9 @@ void ucPolarRect::moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::Key 
     const PointerPlace place =
         m_keyboardPointer.Move(key, step, canvas.ScaleWidth(), canvas.ScaleHeight());
     onMouseMove(place.X, place.Y);
+    if (m_readoutMessage.isEmpty()) {
+        emit ReadoutShown(m_lblInfo[0]->text(), m_lblInfo[1]->text(), true);
+    }
     // No tick needs to confirm where the keyboard put the pointer.
     m_picPolar->setCrosshairVisible(true);
     m_picRectangular->setCrosshairVisible(true);
@@ -480,6 +484,14 @@ void ucPolarRect::reportRun(const QString &message, int box)
         if (i == box || m_txtData[i]->testAttribute(Qt::WA_SetPalette)) {
             m_txtData[i]->setPalette(marked);
             m_txtData[i]->setAttribute(Qt::WA_SetPalette, i == box);
+        }
+        // Heard when the box gets the focus, as the colour is seen.
+        const QString fault =
+            i == box ? QString::fromStdString(UnreadableBoxDescription(
+                           static_cast<std::size_t>(i), m_txtData[i]->text().toStdString()))
+                     : QString();
+        if (m_txtData[i]->accessibleDescription() != fault) {
+            m_txtData[i]->setAccessibleDescription(fault);
         }
     }
     if (m_runMessage != message) {

@@ -44,6 +44,8 @@ signals:
     void Result(const ResultRecord &result);
     // Why the last conversion or read-out stopped; empty once it succeeds again.
     void MessageChanged(const QString &message);
+    // A movement wrote both read-out lines.
+    void ReadoutShown(const QString &polar, const QString &rectangular, bool fromKeyboard);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -1,11 +1,13 @@
 #include "main_window/frm_main.h"
 
+#include "conversion_control/spoken_text.h"
 #include "conversion_control/uc_polar_rect.h"
 #include "main_window/frm_about.h"
 #include "main_window/main_layout.h"
 #include "main_window/significant_setting.h"
 #include "main_window/solution_document.h"
 #include "math/mod_math.h"
+#include "platform/announcer.h"
 #include "platform/app_icon.h"
 #include "platform/solution_view.h"
 
@@ -105,6 +107,31 @@ void frmMain::createClientArea()
     connect(m_mnuEditCopy, &QAction::triggered, m_wbPreview, &QTextEdit::copy);
 
     QWidget::setTabOrder(m_wbPreview, m_txtSignificantVal);
+    connectAnnouncer();
+}
+
+void frmMain::connectAnnouncer()
+{
+    m_announcer = new Announcer(m_client);
+    connect(m_ucPolarRect1, &ucPolarRect::Result, m_announcer, [this](const ResultRecord &result) {
+        m_announcer->say(
+            QString::fromStdString(ResultAnnouncement(result, m_ucPolarRect1->boxes())));
+    });
+    connect(m_ucPolarRect1, &ucPolarRect::MessageChanged, m_announcer,
+            [this](const QString &message) { m_announcer->say(message); });
+    connect(m_ucPolarRect1, &ucPolarRect::ReadoutShown, m_announcer,
+            [this](const QString &polar, const QString &rectangular, bool fromKeyboard) {
+                if (!fromKeyboard) {
+                    return;
+                }
+                const QWidget *diagram = QApplication::focusWidget();
+                const bool onRectangular =
+                    diagram != nullptr && diagram->objectName() == u"picRectangular";
+                m_announcer->say(
+                    QString::fromStdString(ReadoutAnnouncement(
+                        polar.toStdString(), rectangular.toStdString(), onRectangular)),
+                    diagram);
+            });
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

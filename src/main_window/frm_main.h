@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+class Announcer;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -39,6 +40,8 @@ private:
     void updateCopyState();
     void showEditMenu(const QPoint &globalPosition);
     void showAbout();
+    // What a screen reader says by itself: results, messages, the read-out.
+    void connectAnnouncer();
 
     QWidget *m_client = nullptr;
     QWidget *m_picTray = nullptr;
@@ -50,4 +53,5 @@ private:
     QAction *m_mnuEditSelectAll = nullptr;
     QAction *m_mnuEditCopy = nullptr;
     frmAbout *m_frmAbout = nullptr;
+    Announcer *m_announcer = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "canvas/canvas.h"
 #include "main_window/frm_main.h"
+#include "platform/accessible_interfaces.h"
 #include "platform/window_manager.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     font.setPointSizeF(kDesignFontSize);
     QApplication::setFont(font);
 
+    InstallAccessibleInterfaces();
     frmMain window;
     window.setWindowTitle(QStringLiteral("Morvane (Polar and Rectangular Conversion)"));
     // Sized before it shows, so that it is laid out and drawn once.

@@ -9,9 +9,6 @@
 
 #include <string_view>
 
-namespace {
-
-// The Unicode superscript form, or a null character where there is none.
 QChar superscriptOf(QChar c)
 {
     constexpr std::u16string_view kPlain = u"0123456789+-=()in";
@@ -22,6 +19,8 @@ QChar superscriptOf(QChar c)
     const std::size_t at = kPlain.find(c.unicode());
     return at == std::u16string_view::npos ? QChar() : QChar(kRaised[at]);
 }
+
+namespace {
 
 // Flattened, "-3<sup>2</sup>" would read as minus thirty-two; where some
 // character has no raised form the run is marked with "^" instead.

@@ -4,6 +4,7 @@
 // paragraph line and per table row, cells apart by a tab, blocks apart by one
 // blank line, superscripts raised.
 
+#include <QChar>
 #include <QString>
 
 class QTextDocument;
@@ -13,3 +14,6 @@ class QTextDocumentFragment;
 // The fragment as a selection carries it: a table the selection leaves is
 // whole, a selection inside a table is a rectangle of whole cells.
 [[nodiscard]] QString readablePlainText(const QTextDocumentFragment &fragment);
+// The Unicode superscript form of a character, or a null character where
+// there is none.
+[[nodiscard]] QChar superscriptOf(QChar c);

@@ -15,6 +15,11 @@ SolutionView::SolutionView(QWidget *parent) : QTextBrowser(parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
+    // A caret for the keyboard: Up and Down go line by line, Shift selects.
+    // Tab is left to the focus chain: the solution has no links to visit,
+    // and looking for one moved the caret to an end of the document.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
+                            Qt::LinksAccessibleByMouse);
     // A scroll bar that comes and goes makes every new document lay out twice.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QStringLiteral("Arial"));

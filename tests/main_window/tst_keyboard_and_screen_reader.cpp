@@ -1,12 +1,15 @@
 // The program without a mouse and without sight: the focus, the keyboard's
-// pointer on the diagrams, and what the accessibility interfaces expose.
-// (That changes are announced needs a screen reader's bus; the end-to-end
-// test listens there.)
+// pointer on the diagrams, what the accessibility interfaces expose and what
+// the announcer says. (That changes reach a screen reader needs its bus; the
+// end-to-end test listens there, scripts/orca_session.sh hears Orca.)
 
 #include "conversion_control/uc_polar_rect.h"
 #include "main_window/frm_main.h"
 #include "math/mod_math.h"
+#include "platform/accessible_interfaces.h"
+#include "platform/announcer.h"
 #include "platform/picture_box.h"
+#include "platform/solution_view.h"
 #include "support/calculator_widgets.h"
 
 #include <QAccessible>
@@ -14,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestKeyboardAndScreenReader : public QObject, CalculatorWidgets
@@ -33,7 +37,13 @@ class TestKeyboardAndScreenReader : public QObject, CalculatorWidgets
         return {diagram(0)->linH().Line.x1(), diagram(0)->linV().Line.y1()};
     }
 
+    [[nodiscard]] QString said() const
+    {
+        return m_window->findChild<Announcer *>(QStringLiteral("announcer"))->lastSaid();
+    }
+
 private slots:
+    void initTestCase() { InstallAccessibleInterfaces(); }
     void init()
     {
         modMath::SignificantValues = 2;
@@ -192,6 +202,102 @@ private slots:
             QCOMPARE(accessibleText(box(i), QAccessible::Name), names[i]);
             QCOMPARE(accessibleText(box(i), QAccessible::Value), box(i)->text());
         }
+    }
+
+    void rolesThatScreenReadersPresent()
+    {
+        for (int i : {0, 1}) {
+            // As a frame, a diagram would be taken for a window of its own.
+            QCOMPARE(QAccessible::queryAccessibleInterface(diagram(i))->role(), QAccessible::Chart);
+        }
+        QAccessibleInterface *solution = QAccessible::queryAccessibleInterface(m_window->view());
+        QCOMPARE(solution->role(), QAccessible::EditableText);
+        QVERIFY(solution->state().readOnly && solution->state().focusable);
+        QVERIFY(m_window->view()->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+        QAccessibleInterface *line = QAccessible::queryAccessibleInterface(
+            m_window->findChild<Announcer *>(QStringLiteral("announcer"))->children().at(0));
+        QCOMPARE(line->role(), QAccessible::Notification);
+        QCOMPARE(line->parent()->role(), QAccessible::StatusBar);
+    }
+
+    void boxesReadTheirValueWhole()
+    {
+        convert(0, QStringLiteral("5"), QStringLiteral("30"));
+        QAccessibleTextInterface *x =
+            QAccessible::queryAccessibleInterface(box(2))->textInterface();
+        QCOMPARE(x->text(0, x->characterCount()), QStringLiteral("4.33"));
+        // A reader rebuilds the line from the runs of attributes: one run, all of it.
+        for (int offset = 0; offset < x->characterCount(); ++offset) {
+            int start = -1;
+            int end = -1;
+            x->attributes(offset, &start, &end);
+            QCOMPARE(start, 0);
+            QCOMPARE(end, 4);
+        }
+    }
+
+    void boxAtFaultSaysSoUntilTheNextSuccess()
+    {
+        convert(1, QStringLiteral("-"), QStringLiteral("1"));
+        QCOMPARE(accessibleText(box(2), QAccessible::Description),
+                 QStringLiteral("x = \u201C-\u201D is not a number"));
+        QCOMPARE(accessibleText(box(3), QAccessible::Description), QString());
+        QTRY_COMPARE(
+            said(),
+            QStringLiteral("Rectangular to Polar stopped: x = \u201C-\u201D is not a number."));
+        convert(0, QStringLiteral("5"), QStringLiteral("30"));
+        QCOMPARE(accessibleText(box(2), QAccessible::Description), QString());
+        QTRY_COMPARE(said(), QStringLiteral("x = 4.33, y = 2.5, Quadrant I"));
+    }
+
+    void keyboardReadoutIsSaidWhileOnTheDiagram()
+    {
+        box(0)->setText(QStringLiteral("5"));
+        diagram(0)->setFocus();
+        QTest::keyClick(diagram(0), Qt::Key_Left, Qt::ShiftModifier);
+        QTRY_COMPARE(said(), QStringLiteral("Radius = 0.83, Angle = 180\u00B0, Quadrant II"));
+        // A run of keys is said once, as where it ended.
+        QTest::keyClick(diagram(0), Qt::Key_Home);
+        QTest::keyClick(diagram(0), Qt::Key_Up, Qt::ShiftModifier);
+        QTRY_COMPARE(said(), QStringLiteral("Radius = 0.83, Angle = 90\u00B0, Quadrant II"));
+        // Stale once the focus has gone on.
+        QTest::keyClick(diagram(0), Qt::Key_Home);
+        find<QPushButton>(QStringLiteral("cmdButton1"))->setFocus();
+        QTest::qWait(400);
+        QCOMPARE(said(), QStringLiteral("Radius = 0.83, Angle = 90\u00B0, Quadrant II"));
+    }
+
+    void solutionReadsAStepAsOneLine_data()
+    {
+        QTest::addColumn<int>("boundary");
+        QTest::newRow("line: the caret's Up and Down") << int(QAccessible::LineBoundary);
+        QTest::newRow("sentence: say-all") << int(QAccessible::SentenceBoundary);
+    }
+    void solutionReadsAStepAsOneLine()
+    {
+        QFETCH(int, boundary);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("out of range")));
+        convert(0, QStringLiteral("5"), QStringLiteral("30"));
+        QAccessibleTextInterface *view =
+            QAccessible::queryAccessibleInterface(m_window->view())->textInterface();
+        const int count = view->characterCount();
+        const QString all = view->text(0, count);
+        QCOMPARE(all.size(), count);
+        const auto type = QAccessible::TextBoundaryType(boundary);
+        int start = -1;
+        int end = -1;
+        // The first step's two rows, from within the second.
+        const QString line =
+            view->textAtOffset(int(all.indexOf(QStringLiteral("0.866"))), type, &start, &end);
+        QCOMPARE(line.simplified(), QStringLiteral("x = 5 Cos(30\u00B0) = 5(0.866025403784439)"));
+        // The offsets are the line's: a reader takes its text from them too.
+        QCOMPARE(view->text(start, end), line);
+        QCOMPARE(view->textAtOffset(int(all.indexOf(QStringLiteral("4.33"))), type, &start, &end),
+                 QStringLiteral("x = 4.33"));
+        // Past the end, nothing, and no complaint.
+        QCOMPARE(view->textAtOffset(count + 5, type, &start, &end), QString());
+        view->setCursorPosition(count + 5);
+        QCOMPARE(view->cursorPosition(), count);
     }
 };
 

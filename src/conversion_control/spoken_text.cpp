@@ -1,0 +1,34 @@
+#include "conversion_control/spoken_text.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<std::string_view, 4> kQuantity{"r", "\u00D8", "x", "y"};
+
+} // namespace
+
+std::string ResultAnnouncement(const ResultRecord &result, const InputBoxes &boxes)
+{
+    if (result.Index == kPolarToRectangular) {
+        return "x = " + boxes.Text[2] + ", y = " + boxes.Text[3] + ", " + result.Quadrant;
+    }
+    return "r = " + boxes.Text[0] + ", \u00D8 = " + boxes.Text[1] + "\u00B0, " + result.Quadrant;
+}
+
+std::string ReadoutAnnouncement(std::string_view polar, std::string_view rectangular,
+                                bool onRectangular)
+{
+    std::string spoken(onRectangular ? rectangular : polar);
+    for (std::size_t at = spoken.find("; "); at != std::string::npos;
+         at = spoken.find("; ", at + 2)) {
+        spoken[at] = ',';
+    }
+    return spoken;
+}
+
+std::string UnreadableBoxDescription(std::size_t box, std::string_view text)
+{
+    return std::string(kQuantity.at(box)) + " = \u201C" + std::string(text) +
+           "\u201D is not a number";
+}
