@@ -7,6 +7,7 @@
 #include "conversion_control/rectangular_diagram.h"
 #include "math/mod_math.h"
 #include "platform/command_button.h"
+#include "platform/design_font.h"
 #include "platform/picture_box.h"
 
 #include <QApplication>
@@ -26,16 +27,6 @@ constexpr int kTimerIntervalMs = 100;
 constexpr std::array<const char *, 4> kQuantity{"r", "\u00D8", "x", "y"};
 constexpr std::array<const char *, 2> kCommandCaption{"Polar to Rectangular",
                                                       "Rectangular to Polar"};
-
-QFont designFont(qreal pointSize, bool bold)
-{
-    // The design's face; Linux desktops substitute a metric-compatible sans.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 // Half-pixel positions and sizes go to their nearest pixel each, so that
 // children of equal size, the two diagrams above all, stay equal on screen.
@@ -102,7 +93,7 @@ void ucPolarRect::createTray()
     m_picTray->setAutoFillBackground(true);
     m_picTray->setPalette(QPalette());
 
-    const QFont captionFont = designFont(12, true);
+    const QFont captionFont = DesignFont(12, true);
     const std::array<const char *, 4> captions{"r = ", "\u00D8 = ", "x = ", "y = "};
     for (std::size_t i = 0; i < 4; ++i) {
         m_lblData[i] = new QLabel(QString::fromUtf8(captions[i]), m_picTray);
@@ -114,7 +105,7 @@ void ucPolarRect::createTray()
         m_txtData[i]->installEventFilter(this);
         m_lblData[i]->setBuddy(m_txtData[i]);
     }
-    const QFont buttonFont = designFont(9.75, true);
+    const QFont buttonFont = DesignFont(9.75, true);
     for (std::size_t i = 0; i < 2; ++i) {
         m_cmdButton[i] = new CommandButton(QString::fromUtf8(kCommandCaption[i]), m_picTray);
         m_cmdButton[i]->setObjectName(QStringLiteral("cmdButton%1").arg(i));
