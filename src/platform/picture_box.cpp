@@ -1,9 +1,12 @@
 #include "platform/picture_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 {
@@ -88,12 +91,35 @@ void PictureBox::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
     update();
+    emit FocusEntered();
 }
 
 void PictureBox::focusOutEvent(QFocusEvent *event)
 {
     QFrame::focusOutEvent(event);
     update();
+    emit FocusLeft();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    constexpr std::array<std::pair<int, PointerKey>, 5> kMoves{{{Qt::Key_Left, PointerKey::Left},
+                                                                {Qt::Key_Right, PointerKey::Right},
+                                                                {Qt::Key_Up, PointerKey::Up},
+                                                                {Qt::Key_Down, PointerKey::Down},
+                                                                {Qt::Key_Home, PointerKey::Home}}};
+    const bool gridStep = event->modifiers() & Qt::ShiftModifier;
+    for (const auto &[key, move] : kMoves) {
+        if (event->key() == key) {
+            emit PointerKeyPressed(move, gridStep);
+            return;
+        }
+    }
+    if (event->key() == Qt::Key_Escape && m_linH.Visible) {
+        emit PointerKeyPressed(PointerKey::Escape, gridStep);
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void PictureBox::leaveEvent(QEvent *event)
@@ -106,5 +132,4 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = event->position() - contentsRect().topLeft();
     emit MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
-    QFrame::mouseMoveEvent(event);
 }

@@ -2,7 +2,8 @@
 
 // A picture box: a sunken frame around a persistent image that the diagrams
 // draw on, with two crosshair lines painted over the drawing as objects of
-// their own, and pointer movements reported in interior pixels.
+// their own; pointer movements reported in interior pixels, and the keys and
+// focus of the pointer that the keyboard moves over it.
 
 #include "platform/qimage_canvas.h"
 
@@ -34,15 +35,32 @@ public:
     void placeCrosshair(const QLineF &vertical, const QLineF &horizontal);
     void setCrosshairVisible(bool visible);
 
+    // The keys that move the keyboard's pointer over the picture; Escape only
+    // while the crosshair shows.
+    enum class PointerKey
+    {
+        Left,
+        Right,
+        Up,
+        Down,
+        Home,
+        Escape
+    };
+
 signals:
     void MouseMove(float x, float y);
     // The window system reports that the pointer left the picture box.
     void PointerLeft();
+    // gridStep: Shift was held.
+    void PointerKeyPressed(PictureBox::PointerKey key, bool gridStep);
+    void FocusEntered();
+    void FocusLeft();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
