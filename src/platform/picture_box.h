@@ -29,7 +29,8 @@ public:
         QLineF Line;
         bool Visible = false;
     };
-    // linH: the vertical line, linV: the horizontal one (interior pixels).
+    // linH: the vertical line, linV: the horizontal one (interior pixels),
+    // each across the whole interior.
     [[nodiscard]] const CrosshairLine &linH() const { return m_linH; }
     [[nodiscard]] const CrosshairLine &linV() const { return m_linV; }
     void placeCrosshair(const QLineF &vertical, const QLineF &horizontal);
@@ -66,6 +67,14 @@ protected:
 
 private:
     void drawFocusFrame(QPainter &painter, const QRectF &interior) const;
+    // origin: the interior's top left in device pixels; picture: where the
+    // image lies, in device pixels.
+    void drawCrosshair(QPainter &painter, QPointF origin, const QRect &picture) const;
+    // Repaints the strips that the crosshair's two lines lie on, and only those.
+    void updateCrosshair();
+    // The strip of the widget a line lies on: across the whole widget, and as
+    // wide as the logical pixels that cover the device pixel of the line.
+    [[nodiscard]] QRect strip(Qt::Orientation orientation, qreal at) const;
 
     QImageCanvas m_canvas;
     CrosshairLine m_linH, m_linV;
