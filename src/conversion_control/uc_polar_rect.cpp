@@ -92,6 +92,7 @@ void ucPolarRect::createTray()
         connect(m_cmdButton[i], &QPushButton::clicked, this, [this, index] { runCommand(index); });
         m_lblInfo[i] = new QLabel(m_picTray);
         m_lblInfo[i]->setObjectName(QStringLiteral("lblInfo%1").arg(i));
+        m_lblInfo[i]->setTextFormat(Qt::PlainText);
         // The line's text is its accessible name, so a screen reader hears
         // the read-out itself; the description says which line it is.
         m_lblInfo[i]->setAccessibleDescription(i == 0 ? tr("Polar read-out")
@@ -139,7 +140,10 @@ void ucPolarRect::applyGeometry()
         m_cmdButton[i]->setGeometry(toPixels(m_geometry.cmdButton[i]));
         ChildRect line = m_geometry.lblInfo[i];
         line.Width = ReadoutLineWidth(m_geometry, i, static_cast<float>(width()));
-        m_lblInfo[i]->setGeometry(toPixels(line));
+        // Of a fixed size, a line that gets a new text asks for no new layout.
+        const QRect place = toPixels(line);
+        m_lblInfo[i]->setFixedSize(place.size());
+        m_lblInfo[i]->move(place.topLeft());
     }
 }
 
