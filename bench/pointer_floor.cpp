@@ -30,7 +30,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent *) override
     {
-        m_image = QImage(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        m_image = QImage(size() * devicePixelRatioF(), QImage::Format_RGB32);
         m_image.setDevicePixelRatio(devicePixelRatioF());
         m_image.fill(Qt::white);
         QPainter painter(&m_image);
