@@ -279,6 +279,11 @@ private slots:
         failOver({62, 60});
         box(0)->setText("5");
         QCOMPARE(m_control->message(), QString());
+        // A pasted r beyond the range of numbers mends nothing, and breaks nothing.
+        failOver({63, 60});
+        box(0)->setText(QString(400, QLatin1Char('9')));
+        QVERIFY(!m_control->message().isEmpty());
+        box(0)->setText("5");
         // A command's own message stays until a command succeeds.
         box(0)->setText("x");
         click(0);
