@@ -59,23 +59,10 @@ ResultRecord ReadResult(std::int16_t index, const InputBoxes &boxes)
     result.Index = index;
     result.X = TextToNumber(boxes.Tag[2]);
     result.Y = TextToNumber(boxes.Tag[3]);
-    result.Quadrant = QuadrantName(result.X, result.Y);
+    result.Quadrant = std::string(QuadrantName(QuadrantOfPoint(result.X, result.Y)));
     result.Radius = TextToNumber(boxes.Tag[0]);
     result.Angle = TextToNumber(boxes.Tag[1]);
     return result;
-}
-
-std::string QuadrantName(double x, double y)
-{
-    QuadrantId quadrant = QuadrantId::IV;
-    if (x >= 0 && y >= 0) {
-        quadrant = QuadrantId::I;
-    } else if (x < 0 && y >= 0) {
-        quadrant = QuadrantId::II;
-    } else if (x < 0 && y < 0) {
-        quadrant = QuadrantId::III;
-    }
-    return std::string(QuadrantName(quadrant));
 }
 
 bool KeyAccepted(std::string_view text, char16_t code)

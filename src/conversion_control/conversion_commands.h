@@ -52,10 +52,6 @@ struct ResultRecord
 
 [[nodiscard]] ResultRecord ReadResult(std::int16_t index, const InputBoxes &boxes);
 
-// "Quadrant I".."Quadrant IV"; points on an axis count as the quadrant whose
-// non-negative side they lie on.
-[[nodiscard]] std::string QuadrantName(double x, double y);
-
 // The key filter of the input boxes: whether the key with this character code
 // may be inserted into a box that currently holds text.
 [[nodiscard]] bool KeyAccepted(std::string_view text, char16_t code);

@@ -31,10 +31,10 @@ DiagramFrame MeasureDiagramFrame(const Canvas &canvas)
     frame.cy = double(frame.H) / 2;
     if (frame.cx >= frame.cy) {
         const double t = canvas.TextHeight("XXXX");
-        frame.RingSpacing = (double(frame.H) - 3 * t) / 2 / 6;
+        frame.RingSpacing = (double(frame.H) - 3 * t) / 2 / kGridSteps;
     } else {
         const double t = canvas.TextWidth("XXXX");
-        frame.RingSpacing = (double(frame.W) - 2 * t) / 2 / 6;
+        frame.RingSpacing = (double(frame.W) - 2 * t) / 2 / kGridSteps;
     }
     return frame;
 }
@@ -52,7 +52,8 @@ std::optional<DiagramFrame> StartDiagram(Canvas &canvas)
 
 void DrawQuadrantLabels(Canvas &canvas, const DiagramFrame &frame)
 {
-    const double offset = 6.0 / 2 * frame.RingSpacing;
+    // Halfway out to the outer ring, on the diagonal of each quadrant.
+    const double offset = kGridSteps / 2.0 * frame.RingSpacing;
     canvas.SetFontSize(kLabelFontSize);
     // All names first, then all sign labels one line below them.
     for (const QuadrantId q : kQuadrants) {

@@ -8,13 +8,17 @@
 #include <optional>
 #include <string>
 
+// The grid steps (rings) from the centre to the outer ring; one step stands
+// for a sixth of the radius.
+inline constexpr int kGridSteps = 6;
+
 struct DiagramFrame
 {
     float W = 0.0f; // ScaleWidth
     float H = 0.0f; // ScaleHeight
     double cx = 0.0;
     double cy = 0.0;
-    // One grid step in pixels; it stands for a sixth of the radius. Zero or
+    // One grid step in pixels; it stands for r / kGridSteps. Zero or
     // negative when the canvas is smaller than its text margins.
     double RingSpacing = 0.0;
 };

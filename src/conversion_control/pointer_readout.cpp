@@ -26,33 +26,31 @@ struct PointerPlace
     return {frame.cx - x, frame.cy - y, frame.RingSpacing};
 }
 
-// The pointer's vertical through the centre counts as Quadrant II above it and
-// III below it, unlike the quadrant rule of the conversions.
-[[nodiscard]] std::string quadrantText(double dx, double dy)
+[[nodiscard]] QuadrantId quadrantOf(const PointerPlace &p)
 {
-    QuadrantId quadrant = QuadrantId::IV;
-    if (dx < 0 && dy >= 0) {
-        quadrant = QuadrantId::I;
-    } else if (dx >= 0 && dy >= 0) {
-        quadrant = QuadrantId::II;
-    } else if (dx >= 0) {
-        quadrant = QuadrantId::III;
-    }
-    return "; " + std::string(QuadrantName(quadrant));
+    return QuadrantOfDiagramPlace(-p.dx, p.dy);
 }
 
-[[nodiscard]] double angleShown(double dx, double dy)
+[[nodiscard]] std::string quadrantText(const PointerPlace &p)
+{
+    return "; " + std::string(QuadrantName(quadrantOf(p)));
+}
+
+[[nodiscard]] double angleShown(const PointerPlace &p)
 {
     // 1E-8 instead of 0 keeps the vertical through the centre out of a division
     // by zero; the arctangent passes through single precision on its way to
     // degrees, so straight up reads 89.99999749552184, not 90.
-    const double q = dx == 0 ? 1E-8 : dx;
-    const double theta = modMath::RadToDeg(std::atan(dy / q));
-    if (dx < 0 && dy >= 0) {
+    const double q = p.dx == 0 ? 1E-8 : p.dx;
+    const double theta = modMath::RadToDeg(std::atan(p.dy / q));
+    switch (quadrantOf(p)) {
+    case QuadrantId::I:
         return std::fabs(theta);
-    }
-    if (dx >= 0) {
+    case QuadrantId::II:
+    case QuadrantId::III:
         return 180 - theta;
+    case QuadrantId::IV:
+        break;
     }
     return 360 - theta;
 }
@@ -65,10 +63,9 @@ std::string PolarReadout(const Canvas &polar, float x, float y, std::string_view
     const PointerPlace p = placeOf(polar, x, y);
     const double d = modMath::RectToRadius(p.dx, p.dy);
     const double steps = modMath::CheckedResult(d / p.RingSpacing, "the distance in grid steps");
-    const double radius = modMath::CheckedResult(r / 6 * steps, "the radius");
+    const double radius = modMath::CheckedResult(r / kGridSteps * steps, "the radius");
     return "Radius = " + modMath::FormatSignificant(radius) + "; " +
-           "Angle = " + modMath::FormatSignificant(angleShown(p.dx, p.dy)) + "\u00B0" +
-           quadrantText(p.dx, p.dy);
+           "Angle = " + modMath::FormatSignificant(angleShown(p)) + "\u00B0" + quadrantText(p);
 }
 
 std::string RectangularReadout(const Canvas &rectangular, float x, float y, std::string_view rText)
@@ -78,11 +75,11 @@ std::string RectangularReadout(const Canvas &rectangular, float x, float y, std:
     // Right and up are positive, while dx grows to the left. The magnitude of r
     // keeps the signs those of the quadrant named beside them, as in the
     // diagram's point label.
-    const double scale = std::fabs(r) / 6;
+    const double scale = std::fabs(r) / kGridSteps;
     const double xSteps = modMath::CheckedResult(p.dx / p.RingSpacing, "x in grid steps");
     const double xValue = modMath::CheckedResult(-(scale * xSteps), "X");
     const double ySteps = modMath::CheckedResult(p.dy / p.RingSpacing, "y in grid steps");
     const double yValue = modMath::CheckedResult(scale * ySteps, "Y");
     return "X = " + modMath::FormatSignificant(xValue) + "; " +
-           "Y = " + modMath::FormatSignificant(yValue) + quadrantText(p.dx, p.dy);
+           "Y = " + modMath::FormatSignificant(yValue) + quadrantText(p);
 }

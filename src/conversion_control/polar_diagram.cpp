@@ -10,13 +10,12 @@
 
 namespace {
 
-constexpr int kRings = 6;
 constexpr int kSpokes = 24;
 constexpr const char *kDegreeSign = "\u00B0";
 
 void drawSpokesAndAngleLabels(Canvas &canvas, const DiagramFrame &frame)
 {
-    const double outer = kRings * frame.RingSpacing;
+    const double outer = kGridSteps * frame.RingSpacing;
     for (int j = 1; j <= kSpokes; ++j) {
         const double a = (j - 1) * (360.0 / kSpokes);
         const double radians = modMath::DegToRad(a);
@@ -55,7 +54,7 @@ void DrawPolarDiagram(Canvas &canvas, const InputBoxes &boxes)
     }
     const DiagramFrame &frame = *started;
 
-    for (int i = 1; i <= kRings; ++i) {
+    for (int i = 1; i <= kGridSteps; ++i) {
         modMain::DrawCircle(canvas, frame.cx, frame.cy, i * frame.RingSpacing, colors::kButtonFace,
                             colors::kNone, 0, 360);
     }
@@ -66,7 +65,7 @@ void DrawPolarDiagram(Canvas &canvas, const InputBoxes &boxes)
         return;
     }
     // The point sits on the outer ring in the direction Ø whatever r is; r only names it.
-    const double outer = kRings * frame.RingSpacing;
+    const double outer = kGridSteps * frame.RingSpacing;
     const double dx = modMath::PolarToX(outer, angle);
     const double dy = modMath::PolarToY(outer, angle);
     modMain::DrawCircle(canvas, frame.cx, frame.cy, outer, colors::kRed, colors::kNone, 0, 360);

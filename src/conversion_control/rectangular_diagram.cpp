@@ -9,15 +9,13 @@
 
 namespace {
 
-constexpr int kSteps = 6;
-
 void drawGrid(Canvas &canvas, const DiagramFrame &frame)
 {
     const double s = frame.RingSpacing;
     const double cx = frame.cx;
     const double cy = frame.cy;
-    const double outer = kSteps * s;
-    for (int i = -kSteps; i <= kSteps; ++i) {
+    const double outer = kGridSteps * s;
+    for (int i = -kGridSteps; i <= kGridSteps; ++i) {
         const OleColor color = i == 0 ? colors::kLightGrey : colors::kButtonFace;
         modMain::DrawLine(canvas, cx - outer, cy + i * s, cx + outer, cy + i * s, color, 1);
         modMain::DrawLine(canvas, cx + i * s, cy - outer, cx + i * s, cy + outer, color, 1);
@@ -26,7 +24,7 @@ void drawGrid(Canvas &canvas, const DiagramFrame &frame)
 
 void drawAxisLetters(Canvas &canvas, const DiagramFrame &frame)
 {
-    const double outer = kSteps * frame.RingSpacing;
+    const double outer = kGridSteps * frame.RingSpacing;
     // One letter-width beyond the end of the x axis, centred on it.
     double tw = canvas.TextWidth("X");
     double th = canvas.TextHeight("X");
@@ -63,7 +61,7 @@ void DrawRectangularDiagram(Canvas &canvas, const InputBoxes &boxes)
     // The dot keeps the direction of (x, y) on the circle of radius 6 s; the
     // label reads its place back off the grid at r / 6 per step.
     const double s = frame.RingSpacing;
-    const double outer = kSteps * s;
+    const double outer = kGridSteps * s;
     const double theta = modMath::RectToAngle(x, y);
     const double radians = modMath::DegToRad(theta);
     const double dx = outer * std::cos(radians);
@@ -72,7 +70,7 @@ void DrawRectangularDiagram(Canvas &canvas, const InputBoxes &boxes)
     DrawPointMarker(canvas, frame, dx, dy);
     // The grid measures distance: with a negative r its magnitude keeps the
     // label's signs those of x and y and of the quadrant the dot is in.
-    const double scale = std::fabs(r) / 6;
+    const double scale = std::fabs(r) / kGridSteps;
     const double xValue = modMath::CheckedResult(scale * (dx / s), "the point's X");
     const double yValue = modMath::CheckedResult(scale * (dy / s), "the point's Y");
     DrawPointLabel(canvas, frame, dx, dy,

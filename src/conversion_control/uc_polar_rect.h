@@ -2,11 +2,12 @@
 
 // The conversion control: four inputs, two commands, the polar and the
 // rectangular diagram with crosshairs, two read-out lines and the pointer
-// timer. It converts, draws, and announces every conversion by Result.
+// timer. It converts, draws, and announces every conversion by Result; the
+// pointer's road and the key filter are parts of their own that it wires.
 
 #include "conversion_control/control_layout.h"
+#include "conversion_control/control_message.h"
 #include "conversion_control/conversion_commands.h"
-#include "conversion_control/keyboard_pointer.h"
 
 #include <QWidget>
 
@@ -15,11 +16,11 @@
 #include <functional>
 
 class CommandButton;
+class InputKeyFilter;
 class PictureBox;
+class PointerTracker;
 class QLabel;
-class QKeyEvent;
 class QLineEdit;
-class QTimer;
 
 class ucPolarRect : public QWidget
 {
@@ -49,34 +50,23 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createChildren();
     void createDiagrams();
     void createTray();
-    // The pointer-watch timer, and the r box that the read-out reads.
-    void createTimer();
+    void createPointerTracker();
     void setTabOrder();
     void applyGeometry();
     void runCommand(std::int16_t index);
     void readBoxTexts();
     void showBoxTexts();
     void drawDiagrams();
-    void onMouseMove(float x, float y);
-    void onTimer();
-    void onPointerLeft();
-    void onRadiusEdited(const QString &r);
-    void hidePointerTracking();
-    [[nodiscard]] bool keyPassesFilter(const QLineEdit &box, const QKeyEvent &key) const;
-    bool diagramEvent(PictureBox *diagram, QEvent *event);
-    bool keyboardPointerKey(PictureBox *diagram, const QKeyEvent &key);
-    void moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::Key key, bool gridStep);
-    void endKeyboardPointer();
     void describeDiagrams(const std::string &quadrant);
-    [[nodiscard]] QWidget *diagramUnderPointer() const;
+    void onRadiusEdited(const QString &r);
     void reportRun(const QString &message, int box = -1);
-    void reportReadout(const QString &message);
+    void markBoxAtFault(int box);
+    // Passes a change of the message on.
+    void messageChanged(bool changed);
 
     std::array<QLineEdit *, 4> m_txtData{};
     std::array<QLabel *, 4> m_lblData{};
@@ -85,14 +75,11 @@ private:
     QWidget *m_picTray = nullptr;
     PictureBox *m_picPolar = nullptr;
     PictureBox *m_picRectangular = nullptr;
-    QTimer *m_tmrTimer = nullptr;
+    InputKeyFilter *m_keyFilter = nullptr;
+    PointerTracker *m_pointerTracker = nullptr;
 
     InputBoxes m_boxes;
     std::int16_t m_lastCommand = 0;
     ControlGeometry m_geometry = DesignGeometry();
-    std::function<QWidget *()> m_widgetUnderPointer;
-    QString m_runMessage;
-    QString m_readoutMessage;
-    bool m_readoutStoppedOnR = false;
-    KeyboardPointer m_keyboardPointer;
+    ControlMessage m_message;
 };

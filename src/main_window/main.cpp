@@ -3,10 +3,10 @@
 #include "canvas/canvas.h"
 #include "main_window/frm_main.h"
 #include "platform/accessible_interfaces.h"
+#include "platform/design_font.h"
 #include "platform/window_manager.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QScreen>
 
 int main(int argc, char *argv[])
@@ -16,10 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(MORVANE_VERSION));
     // Names the installed desktop entry, which desktops match the window to.
     QApplication::setDesktopFileName(QStringLiteral("org.morvane.Morvane"));
-    // The design's sans at its size; Liberation Sans keeps its metrics.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(kDesignFontSize);
-    QApplication::setFont(font);
+    QApplication::setFont(DesignFont(kDesignFontSize));
 
     InstallAccessibleInterfaces();
     frmMain window;

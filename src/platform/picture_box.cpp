@@ -1,9 +1,14 @@
 #include "platform/picture_box.h"
 
+#include "platform/crosshair_strip.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 {
@@ -28,10 +33,14 @@ QImageCanvas &PictureBox::canvas()
 
 void PictureBox::placeCrosshair(const QLineF &vertical, const QLineF &horizontal)
 {
+    const bool shown = m_linH.Visible || m_linV.Visible;
+    if (shown) {
+        updateCrosshair(); // where the lines leave
+    }
     m_linH.Line = vertical;
     m_linV.Line = horizontal;
-    if (m_linH.Visible || m_linV.Visible) {
-        update();
+    if (shown) {
+        updateCrosshair(); // where they enter
     }
 }
 
@@ -42,7 +51,30 @@ void PictureBox::setCrosshairVisible(bool visible)
     }
     m_linH.Visible = visible;
     m_linV.Visible = visible;
-    update();
+    updateCrosshair();
+}
+
+void PictureBox::updateCrosshair()
+{
+    update(strip(Qt::Vertical, m_linH.Line.x1()));
+    update(strip(Qt::Horizontal, m_linV.Line.y1()));
+}
+
+QRect PictureBox::strip(Qt::Orientation orientation, qreal at) const
+{
+    // The window's backing store holds device pixels; a widget's logical pixel
+    // u lies at (its place in the window + u) times the scale factor there.
+    const qreal dpr = devicePixelRatioF();
+    const QPoint inWindow = mapTo(window(), QPoint(0, 0));
+    const QPoint interior = contentsRect().topLeft();
+    if (orientation == Qt::Vertical) {
+        const int device = CrosshairPixel((inWindow.x() + interior.x()) * dpr, at, dpr);
+        const PixelSpan span = CoveringSpan(device, inWindow.x(), dpr);
+        return {span.First, 0, span.End - span.First, height()};
+    }
+    const int device = CrosshairPixel((inWindow.y() + interior.y()) * dpr, at, dpr);
+    const PixelSpan span = CoveringSpan(device, inWindow.y(), dpr);
+    return {0, span.First, width(), span.End - span.First};
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -59,18 +91,34 @@ void PictureBox::paintEvent(QPaintEvent *)
     // fractional scale factor.
     const QTransform toDevice = painter.deviceTransform();
     const QPointF origin = toDevice.map(QPointF(interior.topLeft()));
-    const QPointF snapped(std::round(origin.x()), std::round(origin.y()));
-    painter.drawImage(toDevice.inverted().map(snapped), canvas().image());
+    const QPoint snapped(PictureOrigin(origin.x()), PictureOrigin(origin.y()));
+    painter.drawImage(toDevice.inverted().map(QPointF(snapped)), canvas().image());
+    drawCrosshair(painter, origin, QRect(snapped, canvas().image().size()));
     painter.translate(interior.topLeft());
-    painter.setPen(QPen(Qt::black, 0));
-    for (const CrosshairLine *line : {&m_linH, &m_linV}) {
-        if (line->Visible) {
-            painter.drawLine(line->Line);
-        }
-    }
     if (hasFocus()) {
         drawFocusFrame(painter, QRectF(QPointF(0, 0), QSizeF(interior.size())));
     }
+}
+
+void PictureBox::drawCrosshair(QPainter &painter, QPointF origin, const QRect &picture) const
+{
+    if (!m_linH.Visible && !m_linV.Visible) {
+        return;
+    }
+    // In device pixels, one wide, on the pixel the strips cover: a strip
+    // repainted on its own then holds what a whole repaint would paint.
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    painter.save();
+    painter.setWorldTransform(painter.deviceTransform().inverted(), true);
+    if (m_linH.Visible) {
+        const int x = CrosshairPixel(origin.x(), m_linH.Line.x1(), dpr);
+        painter.fillRect(QRect(x, picture.top(), 1, picture.height()), Qt::black);
+    }
+    if (m_linV.Visible) {
+        const int y = CrosshairPixel(origin.y(), m_linV.Line.y1(), dpr);
+        painter.fillRect(QRect(picture.left(), y, picture.width(), 1), Qt::black);
+    }
+    painter.restore();
 }
 
 void PictureBox::drawFocusFrame(QPainter &painter, const QRectF &interior) const
@@ -88,12 +136,35 @@ void PictureBox::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
     update();
+    emit FocusEntered();
 }
 
 void PictureBox::focusOutEvent(QFocusEvent *event)
 {
     QFrame::focusOutEvent(event);
     update();
+    emit FocusLeft();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    constexpr std::array<std::pair<int, PointerKey>, 5> kMoves{{{Qt::Key_Left, PointerKey::Left},
+                                                                {Qt::Key_Right, PointerKey::Right},
+                                                                {Qt::Key_Up, PointerKey::Up},
+                                                                {Qt::Key_Down, PointerKey::Down},
+                                                                {Qt::Key_Home, PointerKey::Home}}};
+    const bool gridStep = event->modifiers() & Qt::ShiftModifier;
+    for (const auto &[key, move] : kMoves) {
+        if (event->key() == key) {
+            emit PointerKeyPressed(move, gridStep);
+            return;
+        }
+    }
+    if (event->key() == Qt::Key_Escape && m_linH.Visible) {
+        emit PointerKeyPressed(PointerKey::Escape, gridStep);
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void PictureBox::leaveEvent(QEvent *event)
@@ -106,5 +177,4 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = event->position() - contentsRect().topLeft();
     emit MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
-    QFrame::mouseMoveEvent(event);
 }

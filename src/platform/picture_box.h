@@ -2,7 +2,8 @@
 
 // A picture box: a sunken frame around a persistent image that the diagrams
 // draw on, with two crosshair lines painted over the drawing as objects of
-// their own, and pointer movements reported in interior pixels.
+// their own; pointer movements reported in interior pixels, and the keys and
+// focus of the pointer that the keyboard moves over it.
 
 #include "platform/qimage_canvas.h"
 
@@ -28,26 +29,52 @@ public:
         QLineF Line;
         bool Visible = false;
     };
-    // linH: the vertical line, linV: the horizontal one (interior pixels).
+    // linH: the vertical line, linV: the horizontal one (interior pixels),
+    // each across the whole interior.
     [[nodiscard]] const CrosshairLine &linH() const { return m_linH; }
     [[nodiscard]] const CrosshairLine &linV() const { return m_linV; }
     void placeCrosshair(const QLineF &vertical, const QLineF &horizontal);
     void setCrosshairVisible(bool visible);
 
+    // The keys that move the keyboard's pointer over the picture; Escape only
+    // while the crosshair shows.
+    enum class PointerKey
+    {
+        Left,
+        Right,
+        Up,
+        Down,
+        Home,
+        Escape
+    };
+
 signals:
     void MouseMove(float x, float y);
     // The window system reports that the pointer left the picture box.
     void PointerLeft();
+    // gridStep: Shift was held.
+    void PointerKeyPressed(PictureBox::PointerKey key, bool gridStep);
+    void FocusEntered();
+    void FocusLeft();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void drawFocusFrame(QPainter &painter, const QRectF &interior) const;
+    // origin: the interior's top left in device pixels; picture: where the
+    // image lies, in device pixels.
+    void drawCrosshair(QPainter &painter, QPointF origin, const QRect &picture) const;
+    // Repaints the strips that the crosshair's two lines lie on, and only those.
+    void updateCrosshair();
+    // The strip of the widget a line lies on: across the whole widget, and as
+    // wide as the logical pixels that cover the device pixel of the line.
+    [[nodiscard]] QRect strip(Qt::Orientation orientation, qreal at) const;
 
     QImageCanvas m_canvas;
     CrosshairLine m_linH, m_linV;

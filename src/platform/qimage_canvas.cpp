@@ -31,7 +31,8 @@ namespace {
 {
     const QSize pixels(int(std::ceil(interior.width() * dpr)),
                        int(std::ceil(interior.height() * dpr)));
-    QImage image(pixels.expandedTo(QSize(0, 0)), QImage::Format_ARGB32_Premultiplied);
+    // Opaque, as every drawing is: copied to the screen without blending.
+    QImage image(pixels.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
     if (image.isNull()) {
         return image;
     }

@@ -1,8 +1,8 @@
 #include "platform/solution_view.h"
 
-#include "main_window/stray_less_than.h"
 #include "platform/readable_plain_text.h"
 #include "platform/selection_html.h"
+#include "platform/stray_less_than.h"
 
 #include <QMimeData>
 #include <QMouseEvent>

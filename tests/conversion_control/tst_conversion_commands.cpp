@@ -1,4 +1,5 @@
 #include "conversion_control/conversion_commands.h"
+#include "conversion_control/quadrant.h"
 #include "math/mod_math.h"
 
 #include <gtest/gtest.h>
@@ -211,7 +212,7 @@ TEST_F(ConversionCommands, AnArithmeticFaultStopsAtItsStep)
     EXPECT_EQ(quotientTooLarge.Tag, InputBoxes{}.Tag);
 }
 
-TEST(QuadrantName, AxesBelongToTheirNonNegativeSide)
+TEST(QuadrantOfPoint, AxesBelongToTheirNonNegativeSide)
 {
     const struct
     {
@@ -223,7 +224,7 @@ TEST(QuadrantName, AxesBelongToTheirNonNegativeSide)
                 {-1e-300, 0, "Quadrant II"}};
     for (const auto &row : rows) {
         SCOPED_TRACE(std::to_string(row.X) + ", " + std::to_string(row.Y));
-        EXPECT_EQ(QuadrantName(row.X, row.Y), row.Name);
+        EXPECT_EQ(QuadrantName(QuadrantOfPoint(row.X, row.Y)), row.Name);
     }
 }
 

@@ -5,10 +5,10 @@
 #include "conversion_control/uc_polar_rect.h"
 #include "main_window/frm_main.h"
 #include "main_window/solution_document.h"
-#include "main_window/stray_less_than.h"
 #include "math/mod_math.h"
 #include "platform/picture_box.h"
 #include "platform/solution_view.h"
+#include "platform/stray_less_than.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -11,6 +11,24 @@
 
 Q_DECLARE_METATYPE(ResultRecord)
 
+namespace {
+
+// Counts the requests for a new layout that reach a widget.
+class LayoutRequests : public QObject
+{
+public:
+    int Count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        Count += event->type() == QEvent::LayoutRequest ? 1 : 0;
+        return false;
+    }
+};
+
+} // namespace
+
 class TestUcPolarRect : public QObject, CalculatorWidgets
 {
     Q_OBJECT
@@ -252,6 +270,11 @@ private slots:
         failOver({62, 60});
         box(0)->setText("5");
         QCOMPARE(m_control->message(), QString());
+        // A pasted r beyond the range of numbers mends nothing, and breaks nothing.
+        failOver({63, 60});
+        box(0)->setText(QString(400, QLatin1Char('9')));
+        QVERIFY(!m_control->message().isEmpty());
+        box(0)->setText("5");
         // A command's own message stays until a command succeeds.
         box(0)->setText("x");
         click(0);
@@ -278,6 +301,17 @@ private slots:
             QCOMPARE(readout(i)->textInteractionFlags(), Qt::NoTextInteraction);
         }
         QVERIFY(readout(0)->geometry().right() < readout(1)->x());
+
+        // A new read-out is painted where it stands: nothing is laid out again.
+        LayoutRequests requests;
+        for (QWidget *w : {static_cast<QWidget *>(m_control), find<QWidget>("picTray")}) {
+            w->installEventFilter(&requests);
+        }
+        for (int x = 14; x < 40; ++x) {
+            QTest::mouseMove(polar, QPoint(x, 17));
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(requests.Count, 0);
     }
 };
 

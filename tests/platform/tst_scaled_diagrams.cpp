@@ -159,6 +159,35 @@ private slots:
         }
     }
 
+    void theCrosshairsLeaveNoTrail()
+    {
+        m_control->resize(777, 501);
+        auto *polar = m_control->findChild<PictureBox *>(QStringLiteral("picPolar"));
+        m_control->setWidgetUnderPointer([polar] { return polar; });
+        const QPoint inside = polar->contentsRect().topLeft();
+        const auto glide = [&](int from, int to) {
+            for (int i = from; i <= to; ++i) {
+                QTest::mouseMove(polar, inside + QPoint(20 + 3 * i, 15 + 2 * i));
+                QCoreApplication::processEvents();
+            }
+        };
+        glide(0, 5);
+        QTRY_VERIFY_WITH_TIMEOUT(polar->linH().Visible, 1000);
+        glide(6, 60);
+        // The screen as the moves left it, strip by strip, against the same
+        // state painted whole.
+        const auto screen = [this] {
+            QCoreApplication::processEvents();
+            return m_control->screen()->grabWindow(m_control->winId()).toImage();
+        };
+        const QImage moved = screen();
+        QVERIFY(!moved.isNull());
+        for (auto *box : m_control->findChildren<PictureBox *>()) {
+            box->repaint();
+        }
+        QCOMPARE(moved, screen());
+    }
+
     void everyGridLineHasOneWidth_data()
     {
         QTest::addColumn<QSize>("size");

@@ -1,4 +1,4 @@
-#include "main_window/stray_less_than.h"
+#include "platform/stray_less_than.h"
 
 namespace {
 

@@ -1,0 +1,63 @@
+#pragma once
+
+// The pointer's road over the two diagrams: the crosshairs in both, the two
+// read-out lines, the 100 ms check that the pointer has left, and the pointer
+// that the arrow keys move over a focused diagram.
+
+#include "conversion_control/keyboard_pointer.h"
+#include "platform/picture_box.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+
+class PointerTracker : public QObject
+{
+    Q_OBJECT
+
+public:
+    // radius: the r box, whose text as typed sets the read-out's scale.
+    // readout: the polar and the rectangular read-out line.
+    PointerTracker(PictureBox *polar, PictureBox *rectangular, const QLineEdit *radius,
+                   const std::array<QLabel *, 2> &readout, QObject *parent = nullptr);
+
+    // Where the leave check asks which widget lies under the pointer; by
+    // default, the diagram that the window system last reported it entered.
+    void setWidgetUnderPointer(std::function<QWidget *()> query);
+
+signals:
+    // Both read-out lines were written for a movement of the mouse or, with
+    // fromKeyboard, of the keyboard's pointer.
+    void ReadoutShown(const QString &polar, const QString &rectangular, bool fromKeyboard);
+    // A movement's read-out stopped; unreadableR: because r is not a number.
+    void ReadoutStopped(const QString &why, bool unreadableR);
+    // The crosshairs are hidden and the read-out cleared, or the pointer left
+    // while no check was due.
+    void TrackingEnded();
+
+private:
+    void place(float x, float y, bool fromKeyboard);
+    void onTimer();
+    void onPointerLeft();
+    void onPointerKey(PictureBox *diagram, PictureBox::PointerKey key, bool gridStep);
+    void onFocusEntered(PictureBox *diagram);
+    void onFocusLeft();
+    void moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::Key key, bool gridStep);
+    void endKeyboardPointer();
+    void hide();
+    void setCrosshairsVisible(bool visible);
+    [[nodiscard]] bool isDiagram(const QWidget *widget) const;
+    [[nodiscard]] QWidget *diagramUnderPointer() const;
+
+    std::array<PictureBox *, 2> m_diagrams;
+    const QLineEdit *m_radius;
+    std::array<QLabel *, 2> m_readout;
+    QTimer m_tmrTimer;
+    KeyboardPointer m_keyboardPointer;
+    std::function<QWidget *()> m_widgetUnderPointer;
+};
