@@ -6,6 +6,7 @@
 // flag, the text as it is, since paste bypasses the filter.
 
 #include "conversion_control/conversion_commands.h"
+#include "conversion_control/quadrant.h"
 #include "fuzz_support.h"
 
 #include <algorithm>
@@ -131,7 +132,7 @@ Outcome runCommand(std::int16_t index, InputBoxes &boxes)
     fuzz::require(std::isfinite(result.Radius) && std::isfinite(result.Angle) &&
                       std::isfinite(result.X) && std::isfinite(result.Y),
                   "the Result carries a non-finite value", after);
-    fuzz::require(result.Quadrant == QuadrantName(result.X, result.Y),
+    fuzz::require(result.Quadrant == QuadrantName(QuadrantOfPoint(result.X, result.Y)),
                   "the Result's quadrant is not that of its x and y", after);
     if (index != kPolarToRectangular) {
         fuzz::require(result.Radius >= 0, "a computed radius is negative", after);
