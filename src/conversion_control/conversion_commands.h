@@ -19,6 +19,9 @@ struct InputBoxes
     std::array<std::string, 4> Tag{"0", "0", "0", "0"};
 };
 
+// The quantity each box holds, as captions, messages and a screen reader name it.
+inline constexpr std::array<std::string_view, 4> kQuantity{"r", "\u00D8", "x", "y"};
+
 inline constexpr std::int16_t kPolarToRectangular = 0;
 inline constexpr std::int16_t kRectangularToPolar = 1;
 

@@ -1,12 +1,6 @@
 #include "conversion_control/spoken_text.h"
 
-#include <array>
-
-namespace {
-
-constexpr std::array<std::string_view, 4> kQuantity{"r", "\u00D8", "x", "y"};
-
-} // namespace
+#include "conversion_control/control_message.h"
 
 std::string ResultAnnouncement(const ResultRecord &result, const InputBoxes &boxes)
 {
@@ -29,6 +23,5 @@ std::string ReadoutAnnouncement(std::string_view polar, std::string_view rectang
 
 std::string UnreadableBoxDescription(std::size_t box, std::string_view text)
 {
-    return std::string(kQuantity.at(box)) + " = \u201C" + std::string(text) +
-           "\u201D is not a number";
+    return std::string(kQuantity.at(box)) + " = " + Quoted(text) + " is not a number";
 }

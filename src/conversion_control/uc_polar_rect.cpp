@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr std::array<const char *, 4> kQuantity{"r", "\u00D8", "x", "y"};
 constexpr std::array<const char *, 2> kCommandCaption{"Polar to Rectangular",
                                                       "Rectangular to Polar"};
 
@@ -31,6 +30,12 @@ QRect toPixels(const ChildRect &r)
 {
     return {static_cast<int>(std::lround(r.Left)), static_cast<int>(std::lround(r.Top)),
             static_cast<int>(std::lround(r.Width)), static_cast<int>(std::lround(r.Height))};
+}
+
+QString quantityName(std::size_t box)
+{
+    const std::string_view name = kQuantity.at(box);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 } // namespace
@@ -73,14 +78,13 @@ void ucPolarRect::createTray()
 
     m_keyFilter = new InputKeyFilter(this);
     const QFont captionFont = DesignFont(12, true);
-    const std::array<const char *, 4> captions{"r = ", "\u00D8 = ", "x = ", "y = "};
     for (std::size_t i = 0; i < 4; ++i) {
-        m_lblData[i] = new QLabel(QString::fromUtf8(captions[i]), m_picTray);
+        m_lblData[i] = new QLabel(quantityName(i) + QStringLiteral(" = "), m_picTray);
         m_lblData[i]->setObjectName(QStringLiteral("lblData%1").arg(i));
         m_lblData[i]->setFont(captionFont);
         m_txtData[i] = new QLineEdit(QStringLiteral("0"), m_picTray);
         m_txtData[i]->setObjectName(QStringLiteral("txtData%1").arg(i));
-        m_txtData[i]->setAccessibleName(QString::fromUtf8(kQuantity[i]));
+        m_txtData[i]->setAccessibleName(quantityName(i));
         m_keyFilter->watch(m_txtData[i]);
         m_lblData[i]->setBuddy(m_txtData[i]);
     }
@@ -213,10 +217,10 @@ void ucPolarRect::runCommand(std::int16_t index)
     try {
         ConvertTexts(index, m_boxes);
     } catch (const UnreadableSource &e) {
-        reportRun(tr("%1 stopped: %2 = %3 is not a number.")
-                      .arg(command, QString::fromUtf8(kQuantity[e.Box()]),
-                           QString::fromStdString(Quoted(e.Text()))),
-                  static_cast<int>(e.Box()));
+        reportRun(
+            tr("%1 stopped: %2 = %3 is not a number.")
+                .arg(command, quantityName(e.Box()), QString::fromStdString(Quoted(e.Text()))),
+            static_cast<int>(e.Box()));
         return;
     } catch (const modMath::ArithmeticError &e) {
         // The steps before the fault stay done.
