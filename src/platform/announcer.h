@@ -17,8 +17,9 @@ public:
     explicit Announcer(QWidget *parent = nullptr);
 
     // Said once no other text has come for a moment; an empty text says
-    // nothing, and drops what was still to be said. Given a widget, the text is said only if that
-    // widget still has the focus then: it tells of what is there.
+    // nothing, and drops what was still to be said. Given a widget, the text
+    // is said only if that widget still has the focus then: it tells of what
+    // is there.
     void say(const QString &text, const QWidget *whileFocused = nullptr);
     // What was said last, for tests.
     [[nodiscard]] QString lastSaid() const;
