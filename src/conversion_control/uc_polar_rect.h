@@ -3,7 +3,8 @@
 // The conversion control: four inputs, two commands, the polar and the
 // rectangular diagram with crosshairs, two read-out lines and the pointer
 // timer. It converts, draws, and announces every conversion by Result; the
-// pointer's road and the key filter are parts of their own that it wires.
+// pointer's road, the key filter and the feedback (what it shows and says of
+// what happened) are parts of their own that it wires.
 
 #include "conversion_control/control_layout.h"
 #include "conversion_control/conversion_commands.h"
