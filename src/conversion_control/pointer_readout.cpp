@@ -31,11 +31,6 @@ struct PointerPlace
     return QuadrantOfDiagramPlace(-p.dx, p.dy);
 }
 
-[[nodiscard]] std::string quadrantText(const PointerPlace &p)
-{
-    return "; " + std::string(QuadrantName(quadrantOf(p)));
-}
-
 [[nodiscard]] double angleShown(const PointerPlace &p)
 {
     // 1E-8 instead of 0 keeps the vertical through the centre out of a division
@@ -57,18 +52,18 @@ struct PointerPlace
 
 } // namespace
 
-std::string PolarReadout(const Canvas &polar, float x, float y, std::string_view rText)
+PolarReading PolarReadout(const Canvas &polar, float x, float y, std::string_view rText)
 {
     const double r = modMath::TextToNumber(rText);
     const PointerPlace p = placeOf(polar, x, y);
     const double d = modMath::RectToRadius(p.dx, p.dy);
     const double steps = modMath::CheckedResult(d / p.RingSpacing, "the distance in grid steps");
     const double radius = modMath::CheckedResult(r / kGridSteps * steps, "the radius");
-    return "Radius = " + modMath::FormatSignificant(radius) + "; " +
-           "Angle = " + modMath::FormatSignificant(angleShown(p)) + "\u00B0" + quadrantText(p);
+    return {radius, angleShown(p), quadrantOf(p)};
 }
 
-std::string RectangularReadout(const Canvas &rectangular, float x, float y, std::string_view rText)
+RectangularReading RectangularReadout(const Canvas &rectangular, float x, float y,
+                                      std::string_view rText)
 {
     const double r = modMath::TextToNumber(rText);
     const PointerPlace p = placeOf(rectangular, x, y);
@@ -80,6 +75,5 @@ std::string RectangularReadout(const Canvas &rectangular, float x, float y, std:
     const double xValue = modMath::CheckedResult(-(scale * xSteps), "X");
     const double ySteps = modMath::CheckedResult(p.dy / p.RingSpacing, "y in grid steps");
     const double yValue = modMath::CheckedResult(scale * ySteps, "Y");
-    return "X = " + modMath::FormatSignificant(xValue) + "; " +
-           "Y = " + modMath::FormatSignificant(yValue) + quadrantText(p);
+    return {xValue, yValue, quadrantOf(p)};
 }

@@ -1,7 +1,7 @@
 #include "conversion_control/pointer_tracker.h"
 
-#include "conversion_control/control_message.h"
 #include "conversion_control/diagram_frame.h"
+#include "conversion_control/feedback_text.h"
 #include "conversion_control/pointer_readout.h"
 #include "math/mod_math.h"
 
@@ -26,10 +26,10 @@ PointerTracker::PointerTracker(PictureBox *polar, PictureBox *rectangular, const
     m_tmrTimer.setInterval(kTimerIntervalMs);
     connect(&m_tmrTimer, &QTimer::timeout, this, &PointerTracker::onTimer);
     for (PictureBox *diagram : m_diagrams) {
-        connect(diagram, &PictureBox::MouseMove, this, [this](float x, float y) {
+        connect(diagram, &PictureBox::MouseMove, this, [this, diagram](float x, float y) {
             // A real pointer takes over from the keyboard's.
             m_keyboardPointer.End();
-            place(x, y, false);
+            place(diagram, x, y, false);
         });
         connect(diagram, &PictureBox::PointerLeft, this, &PointerTracker::onPointerLeft);
         connect(diagram, &PictureBox::PointerKeyPressed, this,
@@ -47,30 +47,26 @@ void PointerTracker::setWidgetUnderPointer(std::function<QWidget *()> query)
     m_widgetUnderPointer = std::move(query);
 }
 
-void PointerTracker::place(float x, float y, bool fromKeyboard)
+void PointerTracker::place(const PictureBox *diagram, float x, float y, bool fromKeyboard)
 {
     const auto w = static_cast<qreal>(m_diagrams[0]->canvas().ScaleWidth());
     const auto h = static_cast<qreal>(m_diagrams[0]->canvas().ScaleHeight());
-    for (PictureBox *diagram : m_diagrams) {
-        diagram->placeCrosshair(QLineF(x, 0, x, h), QLineF(0, y, w, y));
+    for (PictureBox *each : m_diagrams) {
+        each->placeCrosshair(QLineF(x, 0, x, h), QLineF(0, y, w, y));
     }
     const std::string r = m_radius->text().toStdString();
     try {
-        const QString polar =
-            QString::fromStdString(PolarReadout(m_diagrams[0]->canvas(), x, y, r));
-        m_readout[0]->setText(polar);
-        const QString rectangular =
-            QString::fromStdString(RectangularReadout(m_diagrams[1]->canvas(), x, y, r));
-        m_readout[1]->setText(rectangular);
-        emit ReadoutShown(polar, rectangular, fromKeyboard);
+        const PolarReading polar = PolarReadout(m_diagrams[0]->canvas(), x, y, r);
+        m_readout[0]->setText(QString::fromStdString(PolarReadoutLine(polar)));
+        const RectangularReading rectangular = RectangularReadout(m_diagrams[1]->canvas(), x, y, r);
+        m_readout[1]->setText(QString::fromStdString(RectangularReadoutLine(rectangular)));
+        const Diagram on = diagram == m_diagrams[1] ? Diagram::Rectangular : Diagram::Polar;
+        emit ReadoutShown({on, fromKeyboard, polar, rectangular});
     } catch (const modMath::ConversionError &) {
-        emit ReadoutStopped(tr("The read-out needs a number in r: %1 is not a number.")
-                                .arg(QString::fromStdString(Quoted(r))),
-                            true);
+        emit ReadoutStopped({true, r});
         return;
     } catch (const modMath::ArithmeticError &e) {
-        emit ReadoutStopped(tr("The read-out stopped: %1.").arg(QString::fromUtf8(e.what())),
-                            false);
+        emit ReadoutStopped({false, e.what()});
         return;
     }
     // A desktop sends movements every few milliseconds: restarting the timer
@@ -148,7 +144,7 @@ void PointerTracker::moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::K
     const double step = gridStep ? std::max(1.0, MeasureDiagramFrame(canvas).RingSpacing) : 1.0;
     const PointerPlace at =
         m_keyboardPointer.Move(key, step, canvas.ScaleWidth(), canvas.ScaleHeight());
-    place(at.X, at.Y, true);
+    place(diagram, at.X, at.Y, true);
     // No tick needs to confirm where the keyboard put the pointer.
     setCrosshairsVisible(true);
 }

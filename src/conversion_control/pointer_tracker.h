@@ -4,6 +4,7 @@
 // read-out lines, the 100 ms check that the pointer has left, and the pointer
 // that the arrow keys move over a focused diagram.
 
+#include "conversion_control/feedback.h"
 #include "conversion_control/keyboard_pointer.h"
 #include "platform/picture_box.h"
 
@@ -31,17 +32,17 @@ public:
     void setWidgetUnderPointer(std::function<QWidget *()> query);
 
 signals:
-    // Both read-out lines were written for a movement of the mouse or, with
-    // fromKeyboard, of the keyboard's pointer.
-    void ReadoutShown(const QString &polar, const QString &rectangular, bool fromKeyboard);
-    // A movement's read-out stopped; unreadableR: because r is not a number.
-    void ReadoutStopped(const QString &why, bool unreadableR);
+    // Both read-out lines were written for a movement of the mouse or of the
+    // keyboard's pointer over a diagram.
+    void ReadoutShown(const Happened::ReadoutWritten &readout);
+    // A movement's read-out stopped.
+    void ReadoutStopped(const Happened::ReadoutStopped &stop);
     // The crosshairs are hidden and the read-out cleared, or the pointer left
     // while no check was due.
     void TrackingEnded();
 
 private:
-    void place(float x, float y, bool fromKeyboard);
+    void place(const PictureBox *diagram, float x, float y, bool fromKeyboard);
     void onTimer();
     void onPointerLeft();
     void onPointerKey(PictureBox *diagram, PictureBox::PointerKey key, bool gridStep);

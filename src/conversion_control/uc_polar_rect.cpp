@@ -1,11 +1,11 @@
 #include "conversion_control/uc_polar_rect.h"
 
-#include "conversion_control/diagram_description.h"
+#include "conversion_control/command_caption.h"
+#include "conversion_control/feedback_text.h"
 #include "conversion_control/input_key_filter.h"
 #include "conversion_control/pointer_tracker.h"
 #include "conversion_control/polar_diagram.h"
 #include "conversion_control/rectangular_diagram.h"
-#include "conversion_control/spoken_text.h"
 #include "math/mod_math.h"
 #include "platform/command_button.h"
 #include "platform/design_font.h"
@@ -21,9 +21,6 @@
 
 namespace {
 
-constexpr std::array<const char *, 2> kCommandCaption{"Polar to Rectangular",
-                                                      "Rectangular to Polar"};
-
 // Half-pixel positions and sizes go to their nearest pixel each, so that
 // children of equal size, the two diagrams above all, stay equal on screen.
 QRect toPixels(const ChildRect &r)
@@ -32,10 +29,9 @@ QRect toPixels(const ChildRect &r)
             static_cast<int>(std::lround(r.Width)), static_cast<int>(std::lround(r.Height))};
 }
 
-QString quantityName(std::size_t box)
+QString fromView(std::string_view text)
 {
-    const std::string_view name = kQuantity.at(box);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -79,18 +75,18 @@ void ucPolarRect::createTray()
     m_keyFilter = new InputKeyFilter(this);
     const QFont captionFont = DesignFont(12, true);
     for (std::size_t i = 0; i < 4; ++i) {
-        m_lblData[i] = new QLabel(quantityName(i) + QStringLiteral(" = "), m_picTray);
+        m_lblData[i] = new QLabel(fromView(kQuantity.at(i)) + QStringLiteral(" = "), m_picTray);
         m_lblData[i]->setObjectName(QStringLiteral("lblData%1").arg(i));
         m_lblData[i]->setFont(captionFont);
         m_txtData[i] = new QLineEdit(QStringLiteral("0"), m_picTray);
         m_txtData[i]->setObjectName(QStringLiteral("txtData%1").arg(i));
-        m_txtData[i]->setAccessibleName(quantityName(i));
+        m_txtData[i]->setAccessibleName(fromView(kQuantity.at(i)));
         m_keyFilter->watch(m_txtData[i]);
         m_lblData[i]->setBuddy(m_txtData[i]);
     }
     const QFont buttonFont = DesignFont(9.75, true);
     for (std::size_t i = 0; i < 2; ++i) {
-        m_cmdButton[i] = new CommandButton(QString::fromUtf8(kCommandCaption[i]), m_picTray);
+        m_cmdButton[i] = new CommandButton(fromView(kCommandCaption.at(i)), m_picTray);
         m_cmdButton[i]->setObjectName(QStringLiteral("cmdButton%1").arg(i));
         m_cmdButton[i]->setFont(buttonFont);
         const auto index = static_cast<std::int16_t>(i);
@@ -112,15 +108,14 @@ void ucPolarRect::createPointerTracker()
     m_pointerTracker =
         new PointerTracker(m_picPolar, m_picRectangular, m_txtData[0], m_lblInfo, this);
     connect(m_pointerTracker, &PointerTracker::ReadoutShown, this,
-            [this] { messageChanged(m_message.ReadoutWritten()); });
-    connect(m_pointerTracker, &PointerTracker::ReadoutShown, this, &ucPolarRect::ReadoutShown);
+            [this](const Happened::ReadoutWritten &readout) { tell(m_feedback.Take(readout)); });
     connect(m_pointerTracker, &PointerTracker::ReadoutStopped, this,
-            [this](const QString &why, bool unreadableR) {
-                messageChanged(m_message.ReadoutStopped(why.toStdString(), unreadableR));
-            });
+            [this](const Happened::ReadoutStopped &stop) { tell(m_feedback.Take(stop)); });
     connect(m_pointerTracker, &PointerTracker::TrackingEnded, this,
-            [this] { messageChanged(m_message.TrackingEnded()); });
-    connect(m_txtData[0], &QLineEdit::textChanged, this, &ucPolarRect::onRadiusEdited);
+            [this] { tell(m_feedback.Take(Happened::TrackingEnded{})); });
+    connect(m_txtData[0], &QLineEdit::textChanged, this, [this](const QString &r) {
+        tell(m_feedback.Take(Happened::RadiusEdited{r.toStdString()}));
+    });
 }
 
 void ucPolarRect::setTabOrder()
@@ -212,20 +207,16 @@ void ucPolarRect::drawDiagrams()
 
 void ucPolarRect::runCommand(std::int16_t index)
 {
-    const QString command = tr(kCommandCaption[index == kPolarToRectangular ? 0 : 1]);
     readBoxTexts();
     try {
         ConvertTexts(index, m_boxes);
     } catch (const UnreadableSource &e) {
-        reportRun(
-            tr("%1 stopped: %2 = %3 is not a number.")
-                .arg(command, quantityName(e.Box()), QString::fromStdString(Quoted(e.Text()))),
-            static_cast<int>(e.Box()));
+        tell(m_feedback.Take(Happened::CommandStopped{index, e.Box(), e.Text()}));
         return;
     } catch (const modMath::ArithmeticError &e) {
         // The steps before the fault stay done.
         showBoxTexts();
-        reportRun(tr("%1 stopped: %2.").arg(command, QString::fromUtf8(e.what())));
+        tell(m_feedback.Take(Happened::CommandFailed{index, e.what()}));
         return;
     }
     showBoxTexts();
@@ -234,27 +225,12 @@ void ucPolarRect::runCommand(std::int16_t index)
         drawDiagrams();
         result = ReadResult(index, m_boxes);
     } catch (const std::exception &e) {
-        reportRun(tr("%1 stopped: %2.").arg(command, QString::fromUtf8(e.what())));
+        tell(m_feedback.Take(Happened::CommandFailed{index, e.what()}));
         return;
     }
     m_lastCommand = index;
-    reportRun(QString());
-    describeDiagrams(result.Quadrant);
+    tell(m_feedback.Take(Happened::CommandSucceeded{result, m_boxes}));
     emit Result(result);
-}
-
-void ucPolarRect::onRadiusEdited(const QString &r)
-{
-    bool readable = true;
-    try {
-        (void)modMath::TextToNumber(r.toStdString());
-    } catch (const modMath::ConversionError &) {
-        readable = false;
-    } catch (const modMath::ArithmeticError &) {
-        // Beyond the range of numbers: the read-out would stop on it too.
-        readable = false;
-    }
-    messageChanged(m_message.RadiusEdited(readable));
 }
 
 void ucPolarRect::setWidgetUnderPointer(std::function<QWidget *()> query)
@@ -262,54 +238,52 @@ void ucPolarRect::setWidgetUnderPointer(std::function<QWidget *()> query)
     m_pointerTracker->setWidgetUnderPointer(std::move(query));
 }
 
-void ucPolarRect::describeDiagrams(const std::string &quadrant)
-{
-    m_picPolar->setAccessibleDescription(
-        QString::fromStdString(PolarDiagramDescription(m_boxes, quadrant)));
-    m_picRectangular->setAccessibleDescription(
-        QString::fromStdString(RectangularDiagramDescription(m_boxes, quadrant)));
-}
-
 QString ucPolarRect::message() const
 {
-    return QString::fromStdString(m_message.Shown());
+    return QString::fromStdString(m_feedback.Message());
 }
 
-void ucPolarRect::reportRun(const QString &message, int box)
+void ucPolarRect::tell(const Told &told)
 {
-    markBoxAtFault(box);
-    messageChanged(message.isEmpty() ? m_message.CommandSucceeded()
-                                     : m_message.CommandStopped(message.toStdString()));
-}
-
-void ucPolarRect::markBoxAtFault(int box)
-{
-    // Only the box at fault keeps a palette of its own; the others go back to
-    // the inherited one.
-    for (int i = 0; i < 4; ++i) {
-        QLineEdit *txt = m_txtData[static_cast<std::size_t>(i)];
-        QPalette marked;
-        if (i == box) {
-            marked.setColor(QPalette::Base, QColor(255, 221, 221));
+    if (told.BoxFaults) {
+        markBoxesAtFault(*told.BoxFaults);
+    }
+    if (told.Message) {
+        emit MessageChanged(QString::fromStdString(*told.Message));
+    }
+    if (told.Descriptions) {
+        m_picPolar->setAccessibleDescription(QString::fromStdString(told.Descriptions->at(0)));
+        m_picRectangular->setAccessibleDescription(
+            QString::fromStdString(told.Descriptions->at(1)));
+    }
+    if (told.Said) {
+        const QWidget *whileOn = nullptr;
+        if (told.SaidWhileOn) {
+            whileOn = *told.SaidWhileOn == Diagram::Rectangular ? m_picRectangular : m_picPolar;
         }
-        if (i == box || txt->testAttribute(Qt::WA_SetPalette)) {
-            txt->setPalette(marked);
-            txt->setAttribute(Qt::WA_SetPalette, i == box);
-        }
-        // Heard when the box gets the focus, as the colour is seen.
-        const QString fault =
-            i == box ? QString::fromStdString(UnreadableBoxDescription(static_cast<std::size_t>(i),
-                                                                       txt->text().toStdString()))
-                     : QString();
-        if (txt->accessibleDescription() != fault) {
-            txt->setAccessibleDescription(fault);
-        }
+        emit Said(QString::fromStdString(*told.Said), whileOn);
     }
 }
 
-void ucPolarRect::messageChanged(bool changed)
+void ucPolarRect::markBoxesAtFault(const std::array<std::string, 4> &faults)
 {
-    if (changed) {
-        emit MessageChanged(message());
+    // Only the box at fault keeps a palette of its own; the others go back to
+    // the inherited one.
+    for (std::size_t i = 0; i < 4; ++i) {
+        QLineEdit *txt = m_txtData[i];
+        const bool atFault = !faults[i].empty();
+        QPalette marked;
+        if (atFault) {
+            marked.setColor(QPalette::Base, QColor(255, 221, 221));
+        }
+        if (atFault || txt->testAttribute(Qt::WA_SetPalette)) {
+            txt->setPalette(marked);
+            txt->setAttribute(Qt::WA_SetPalette, atFault);
+        }
+        // Heard when the box gets the focus, as the colour is seen.
+        const QString fault = QString::fromStdString(faults[i]);
+        if (txt->accessibleDescription() != fault) {
+            txt->setAccessibleDescription(fault);
+        }
     }
 }

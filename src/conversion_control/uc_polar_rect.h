@@ -3,11 +3,12 @@
 // The conversion control: four inputs, two commands, the polar and the
 // rectangular diagram with crosshairs, two read-out lines and the pointer
 // timer. It converts, draws, and announces every conversion by Result; the
-// pointer's road and the key filter are parts of their own that it wires.
+// pointer's road, the key filter and the feedback (what it shows and says of
+// what happened) are parts of their own that it wires.
 
 #include "conversion_control/control_layout.h"
-#include "conversion_control/control_message.h"
 #include "conversion_control/conversion_commands.h"
+#include "conversion_control/feedback.h"
 
 #include <QWidget>
 
@@ -45,8 +46,10 @@ signals:
     void Result(const ResultRecord &result);
     // Why the last conversion or read-out stopped; empty once it succeeds again.
     void MessageChanged(const QString &message);
-    // A movement wrote both read-out lines.
-    void ReadoutShown(const QString &polar, const QString &rectangular, bool fromKeyboard);
+    // What a screen reader is to say of what happened, in the order it
+    // happened; with whileFocused, only while that widget has the focus. An
+    // empty text makes what was still to be said stale.
+    void Said(const QString &text, const QWidget *whileFocused);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -61,12 +64,9 @@ private:
     void readBoxTexts();
     void showBoxTexts();
     void drawDiagrams();
-    void describeDiagrams(const std::string &quadrant);
-    void onRadiusEdited(const QString &r);
-    void reportRun(const QString &message, int box = -1);
-    void markBoxAtFault(int box);
-    // Passes a change of the message on.
-    void messageChanged(bool changed);
+    // Shows and says what the feedback returned for an event.
+    void tell(const Told &told);
+    void markBoxesAtFault(const std::array<std::string, 4> &faults);
 
     std::array<QLineEdit *, 4> m_txtData{};
     std::array<QLabel *, 4> m_lblData{};
@@ -81,5 +81,5 @@ private:
     InputBoxes m_boxes;
     std::int16_t m_lastCommand = 0;
     ControlGeometry m_geometry = DesignGeometry();
-    ControlMessage m_message;
+    Feedback m_feedback;
 };

@@ -1,6 +1,5 @@
 #include "main_window/frm_main.h"
 
-#include "conversion_control/spoken_text.h"
 #include "conversion_control/uc_polar_rect.h"
 #include "main_window/frm_about.h"
 #include "main_window/main_layout.h"
@@ -113,25 +112,7 @@ void frmMain::createClientArea()
 void frmMain::connectAnnouncer()
 {
     m_announcer = new Announcer(m_client);
-    connect(m_ucPolarRect1, &ucPolarRect::Result, m_announcer, [this](const ResultRecord &result) {
-        m_announcer->say(
-            QString::fromStdString(ResultAnnouncement(result, m_ucPolarRect1->boxes())));
-    });
-    connect(m_ucPolarRect1, &ucPolarRect::MessageChanged, m_announcer,
-            [this](const QString &message) { m_announcer->say(message); });
-    connect(m_ucPolarRect1, &ucPolarRect::ReadoutShown, m_announcer,
-            [this](const QString &polar, const QString &rectangular, bool fromKeyboard) {
-                if (!fromKeyboard) {
-                    return;
-                }
-                const QWidget *diagram = QApplication::focusWidget();
-                const bool onRectangular =
-                    diagram != nullptr && diagram->objectName() == u"picRectangular";
-                m_announcer->say(
-                    QString::fromStdString(ReadoutAnnouncement(
-                        polar.toStdString(), rectangular.toStdString(), onRectangular)),
-                    diagram);
-            });
+    connect(m_ucPolarRect1, &ucPolarRect::Said, m_announcer, &Announcer::say);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

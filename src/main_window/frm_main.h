@@ -40,7 +40,8 @@ private:
     void updateCopyState();
     void showEditMenu(const QPoint &globalPosition);
     void showAbout();
-    // What a screen reader says by itself: results, messages, the read-out.
+    // What a screen reader says by itself: results, messages, the read-out,
+    // as the control tells them.
     void connectAnnouncer();
 
     QWidget *m_client = nullptr;

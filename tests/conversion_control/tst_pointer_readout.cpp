@@ -1,4 +1,5 @@
 #include "canvas/recording_canvas.h"
+#include "conversion_control/feedback_text.h"
 #include "conversion_control/pointer_readout.h"
 #include "math/mod_math.h"
 
@@ -81,8 +82,9 @@ TEST(PointerReadout, TextsAtTheDiagramsScale)
         SCOPED_TRACE(row.Name);
         modMath::SignificantValues = row.Significant;
         const RecordingCanvas canvas(row.W, row.H, row.FontSize);
-        EXPECT_EQ(PolarReadout(canvas, row.X, row.Y, row.RText), row.Polar);
-        EXPECT_EQ(RectangularReadout(canvas, row.X, row.Y, row.RText), row.Rectangular);
+        EXPECT_EQ(PolarReadoutLine(PolarReadout(canvas, row.X, row.Y, row.RText)), row.Polar);
+        EXPECT_EQ(RectangularReadoutLine(RectangularReadout(canvas, row.X, row.Y, row.RText)),
+                  row.Rectangular);
     }
 }
 

@@ -265,6 +265,30 @@ private slots:
         find<QPushButton>(QStringLiteral("cmdButton1"))->setFocus();
         QTest::qWait(400);
         QCOMPARE(said(), QStringLiteral("Radius = 0.83, Angle = 90\u00B0, Quadrant II"));
+        // The rectangular diagram says its own line.
+        diagram(1)->setFocus();
+        QTest::keyClick(diagram(1), Qt::Key_Left, Qt::ShiftModifier);
+        QTRY_COMPARE(said(), QStringLiteral("X = -0.83, Y = 0, Quadrant II"));
+    }
+
+    void aLongReadoutAndTheOverflowAfterIt()
+    {
+        box(0)->setText(QStringLiteral("1.7E308"));
+        diagram(0)->setFocus();
+        const auto gridSteps = [this](int count) {
+            for (int i = 0; i < count; ++i) {
+                QTest::keyClick(diagram(0), Qt::Key_Right, Qt::ShiftModifier);
+            }
+        };
+        gridSteps(3);
+        QTRY_COMPARE(said(), QStringLiteral("Radius = 8.5 times 10 to the power 307, Angle = "
+                                            "0\u00B0, Quadrant I"));
+        QVERIFY(readout(0)->text().startsWith(QStringLiteral("Radius = 85,000,000,000,")));
+        gridSteps(5);
+        QTRY_VERIFY(said().startsWith(QStringLiteral("The read-out stopped: Overflow")));
+        // The message goes and the line is said in its place.
+        QTest::keyClick(diagram(0), Qt::Key_Home);
+        QTRY_COMPARE(said(), QStringLiteral("Radius = 0, Angle = 180\u00B0, Quadrant II"));
     }
 
     void solutionReadsAStepAsOneLine_data()
