@@ -33,7 +33,7 @@ PointerTracker::PointerTracker(PictureBox *polar, PictureBox *rectangular, const
         });
         connect(diagram, &PictureBox::PointerLeft, this, &PointerTracker::onPointerLeft);
         connect(diagram, &PictureBox::PointerKeyPressed, this,
-                [this, diagram](PictureBox::PointerKey key, bool gridStep) {
+                [this, diagram](PointerKey key, bool gridStep) {
                     onPointerKey(diagram, key, gridStep);
                 });
         connect(diagram, &PictureBox::FocusEntered, this,
@@ -104,22 +104,12 @@ void PointerTracker::onPointerLeft()
     }
 }
 
-void PointerTracker::onPointerKey(PictureBox *diagram, PictureBox::PointerKey key, bool gridStep)
+void PointerTracker::onPointerKey(PictureBox *diagram, PointerKey key, bool gridStep)
 {
-    using Key = KeyboardPointer::Key;
-    switch (key) {
-    case PictureBox::PointerKey::Left:
-        return moveKeyboardPointer(diagram, Key::Left, gridStep);
-    case PictureBox::PointerKey::Right:
-        return moveKeyboardPointer(diagram, Key::Right, gridStep);
-    case PictureBox::PointerKey::Up:
-        return moveKeyboardPointer(diagram, Key::Up, gridStep);
-    case PictureBox::PointerKey::Down:
-        return moveKeyboardPointer(diagram, Key::Down, gridStep);
-    case PictureBox::PointerKey::Home:
-        return moveKeyboardPointer(diagram, Key::Home, gridStep);
-    case PictureBox::PointerKey::Escape:
-        return endKeyboardPointer();
+    if (key == PointerKey::Escape) {
+        endKeyboardPointer();
+    } else {
+        moveKeyboardPointer(diagram, key, gridStep);
     }
 }
 
@@ -128,7 +118,7 @@ void PointerTracker::onFocusEntered(PictureBox *diagram)
     // Each diagram that takes the focus starts the keyboard's pointer at its
     // centre; one that is already showing moves there.
     if (m_keyboardPointer.Active()) {
-        moveKeyboardPointer(diagram, KeyboardPointer::Key::Home, false);
+        moveKeyboardPointer(diagram, PointerKey::Home, false);
     } else {
         m_keyboardPointer.Reset();
     }
@@ -141,8 +131,7 @@ void PointerTracker::onFocusLeft()
     }
 }
 
-void PointerTracker::moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::Key key,
-                                         bool gridStep)
+void PointerTracker::moveKeyboardPointer(PictureBox *diagram, PointerKey key, bool gridStep)
 {
     const QImageCanvas &canvas = diagram->canvas();
     const double step = gridStep ? std::max(1.0, MeasureDiagramFrame(canvas).RingSpacing) : 1.0;

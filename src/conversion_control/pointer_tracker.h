@@ -44,10 +44,10 @@ private:
     void place(float x, float y, bool fromKeyboard);
     void onTimer();
     void onPointerLeft();
-    void onPointerKey(PictureBox *diagram, PictureBox::PointerKey key, bool gridStep);
+    void onPointerKey(PictureBox *diagram, PointerKey key, bool gridStep);
     void onFocusEntered(PictureBox *diagram);
     void onFocusLeft();
-    void moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::Key key, bool gridStep);
+    void moveKeyboardPointer(PictureBox *diagram, PointerKey key, bool gridStep);
     void endKeyboardPointer();
     void hide();
     void setCrosshairsVisible(bool visible);

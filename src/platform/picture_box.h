@@ -5,6 +5,7 @@
 // their own; pointer movements reported in interior pixels, and the keys and
 // focus of the pointer that the keyboard moves over it.
 
+#include "conversion_control/keyboard_pointer.h"
 #include "platform/qimage_canvas.h"
 
 #include <QFrame>
@@ -36,24 +37,13 @@ public:
     void placeCrosshair(const QLineF &vertical, const QLineF &horizontal);
     void setCrosshairVisible(bool visible);
 
-    // The keys that move the keyboard's pointer over the picture; Escape only
-    // while the crosshair shows.
-    enum class PointerKey
-    {
-        Left,
-        Right,
-        Up,
-        Down,
-        Home,
-        Escape
-    };
-
 signals:
     void MouseMove(float x, float y);
     // The window system reports that the pointer left the picture box.
     void PointerLeft();
-    // gridStep: Shift was held.
-    void PointerKeyPressed(PictureBox::PointerKey key, bool gridStep);
+    // A key for the keyboard's pointer (Escape only while the crosshair
+    // shows); gridStep: Shift was held.
+    void PointerKeyPressed(PointerKey key, bool gridStep);
     void FocusEntered();
     void FocusLeft();
 
