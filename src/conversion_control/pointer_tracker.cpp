@@ -38,8 +38,9 @@ PointerTracker::PointerTracker(PictureBox *polar, PictureBox *rectangular, const
                 });
         connect(diagram, &PictureBox::FocusEntered, this,
                 [this, diagram] { onFocusEntered(diagram); });
-        connect(diagram, &PictureBox::FocusLeft, this, &PointerTracker::onFocusLeft);
     }
+    // The change names both widgets: whether the focus stays on the diagrams.
+    connect(qApp, &QApplication::focusChanged, this, &PointerTracker::onFocusChanged);
 }
 
 void PointerTracker::setWidgetUnderPointer(std::function<QWidget *()> query)
@@ -82,9 +83,9 @@ void PointerTracker::place(float x, float y, bool fromKeyboard)
 
 void PointerTracker::onTimer()
 {
-    QWidget *under = nullptr;
+    const QWidget *under = nullptr;
     if (m_keyboardPointer.Active()) {
-        under = QApplication::focusWidget();
+        under = m_focusedDiagram;
     } else {
         under = m_widgetUnderPointer ? m_widgetUnderPointer() : diagramUnderPointer();
     }
@@ -124,9 +125,10 @@ void PointerTracker::onFocusEntered(PictureBox *diagram)
     }
 }
 
-void PointerTracker::onFocusLeft()
+void PointerTracker::onFocusChanged(QWidget *old, QWidget *now)
 {
-    if (!isDiagram(QApplication::focusWidget())) {
+    m_focusedDiagram = diagramOf(now);
+    if (diagramOf(old) != nullptr && m_focusedDiagram == nullptr) {
         endKeyboardPointer();
     }
 }
@@ -172,6 +174,14 @@ bool PointerTracker::isDiagram(const QWidget *widget) const
 {
     return widget != nullptr &&
            std::find(m_diagrams.begin(), m_diagrams.end(), widget) != m_diagrams.end();
+}
+
+PictureBox *PointerTracker::diagramOf(QWidget *widget) const
+{
+    // A diagram that is being destroyed, and gives up the focus as it goes,
+    // is a plain widget by then and no longer one of the diagrams.
+    auto *box = qobject_cast<PictureBox *>(widget);
+    return isDiagram(box) ? box : nullptr;
 }
 
 QWidget *PointerTracker::diagramUnderPointer() const

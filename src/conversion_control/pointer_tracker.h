@@ -46,12 +46,14 @@ private:
     void onPointerLeft();
     void onPointerKey(PictureBox *diagram, PointerKey key, bool gridStep);
     void onFocusEntered(PictureBox *diagram);
-    void onFocusLeft();
+    void onFocusChanged(QWidget *old, QWidget *now);
     void moveKeyboardPointer(PictureBox *diagram, PointerKey key, bool gridStep);
     void endKeyboardPointer();
     void hide();
     void setCrosshairsVisible(bool visible);
     [[nodiscard]] bool isDiagram(const QWidget *widget) const;
+    // The diagram that widget is, or null.
+    [[nodiscard]] PictureBox *diagramOf(QWidget *widget) const;
     [[nodiscard]] QWidget *diagramUnderPointer() const;
 
     std::array<PictureBox *, 2> m_diagrams;
@@ -59,5 +61,7 @@ private:
     std::array<QLabel *, 2> m_readout;
     QTimer m_tmrTimer;
     KeyboardPointer m_keyboardPointer;
+    // The diagram that has the focus, as the last focus change said.
+    const PictureBox *m_focusedDiagram = nullptr;
     std::function<QWidget *()> m_widgetUnderPointer;
 };

@@ -143,7 +143,6 @@ void PictureBox::focusOutEvent(QFocusEvent *event)
 {
     QFrame::focusOutEvent(event);
     update();
-    emit FocusLeft();
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)

@@ -45,7 +45,6 @@ signals:
     // shows); gridStep: Shift was held.
     void PointerKeyPressed(PointerKey key, bool gridStep);
     void FocusEntered();
-    void FocusLeft();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
