@@ -134,8 +134,8 @@ void ucPolarRect::setTabOrder()
 
 void ucPolarRect::applyGeometry()
 {
-    m_picPolar->setGeometry(toPixels(m_geometry.picPolar));
-    m_picRectangular->setGeometry(toPixels(m_geometry.picRectangular));
+    m_picPolar->place(toPixels(m_geometry.picPolar));
+    m_picRectangular->place(toPixels(m_geometry.picRectangular));
     const auto tray = static_cast<int>(kTrayHeight);
     m_picTray->setGeometry(0, height() - tray, width(), tray);
     for (std::size_t i = 0; i < 4; ++i) {
