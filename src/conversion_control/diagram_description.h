@@ -4,7 +4,7 @@
 // than see it: taken from the texts the boxes show, as a reader would read
 // the diagram.
 
-#include "conversion_control/conversion_commands.h"
+#include "conversion_control/input_boxes.h"
 
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "conversion_control/spoken_text.h"
 
+#include "conversion_control/command_index.h"
 #include "conversion_control/control_message.h"
 
 std::string ResultAnnouncement(const ResultRecord &result, const InputBoxes &boxes)

@@ -4,7 +4,8 @@
 // conversion, the keyboard pointer's read-out, and the box at fault. Built
 // from the texts on screen, so that the ear hears what the eye sees.
 
-#include "conversion_control/conversion_commands.h"
+#include "conversion_control/input_boxes.h"
+#include "conversion_control/result_record.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,6 @@
 #include "conversion_control/uc_polar_rect.h"
 
+#include "conversion_control/conversion_commands.h"
 #include "conversion_control/diagram_description.h"
 #include "conversion_control/input_key_filter.h"
 #include "conversion_control/pointer_tracker.h"

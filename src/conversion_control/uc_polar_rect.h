@@ -7,7 +7,8 @@
 
 #include "conversion_control/control_layout.h"
 #include "conversion_control/control_message.h"
-#include "conversion_control/conversion_commands.h"
+#include "conversion_control/input_boxes.h"
+#include "conversion_control/result_record.h"
 
 #include <QWidget>
 

@@ -1,5 +1,6 @@
 #include "conversion_control/conversion_commands.h"
 #include "conversion_control/diagram_description.h"
+#include "conversion_control/result_record.h"
 #include "math/mod_math.h"
 
 #include <gtest/gtest.h>

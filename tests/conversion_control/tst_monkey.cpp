@@ -2,6 +2,7 @@
 // resizes, pointer moves) with its invariants checked after every event.
 // MONKEY_SEED and MONKEY_EVENTS override the seed and the number of events.
 
+#include "conversion_control/command_index.h"
 #include "conversion_control/uc_polar_rect.h"
 #include "main_window/frm_main.h"
 #include "main_window/solution_document.h"

@@ -1,4 +1,5 @@
 #include "conversion_control/conversion_commands.h"
+#include "conversion_control/result_record.h"
 #include "conversion_control/spoken_text.h"
 #include "math/mod_math.h"
 
