@@ -51,9 +51,10 @@ void PictureBox::followScreen()
 
 bool PictureBox::event(QEvent *event)
 {
-    // A new screen, or a new pixel ratio on this one, changes the canvas's
-    // resolution and sends no resize; Qt 6.4 has no event of its own for a
-    // new pixel ratio, which follows the screen's dots per inch.
+    // A move to another screen may change the pixel ratio and sends no
+    // resize; nor does Qt 6.4 send any event when the screen's dots per inch,
+    // and with them the ratio, change (followScreen hears of that). Once
+    // shown, the box is on the screen of its window.
     if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show) {
         followScreen();
         fitCanvas();

@@ -65,7 +65,7 @@ protected:
 private:
     // Sizes the canvas to the interior and the device pixel ratio of now.
     void fitCanvas();
-    // Hears of the pixel ratio of the screen the box is on now.
+    // Hears of the dots per inch of the screen the box is on now.
     void followScreen();
     void drawFocusFrame(QPainter &painter, const QRectF &interior) const;
     // origin: the interior's top left in device pixels; picture: where the
