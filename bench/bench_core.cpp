@@ -1,6 +1,7 @@
 // One whole conversion command in each direction, and the display formatting.
 
 #include "conversion_control/conversion_commands.h"
+#include "conversion_control/result_record.h"
 #include "math/mod_math.h"
 
 #include <benchmark/benchmark.h>

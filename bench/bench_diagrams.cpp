@@ -1,7 +1,7 @@
 // Both diagrams redrawn on real QImage canvases, as every conversion and every
 // resize step does: at the design size and at the size of a full-HD window.
 
-#include "conversion_control/conversion_commands.h"
+#include "conversion_control/input_boxes.h"
 #include "conversion_control/polar_diagram.h"
 #include "conversion_control/rectangular_diagram.h"
 #include "math/mod_math.h"

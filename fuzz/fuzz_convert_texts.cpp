@@ -6,7 +6,9 @@
 // flag, the text as it is, since paste bypasses the filter.
 
 #include "conversion_control/conversion_commands.h"
+#include "conversion_control/input_key_rule.h"
 #include "conversion_control/quadrant.h"
+#include "conversion_control/result_record.h"
 #include "fuzz_support.h"
 
 #include <algorithm>

@@ -3,7 +3,6 @@
 
 #include "conversion_control/conversion_commands.h"
 
-#include "conversion_control/quadrant.h"
 #include "math/mod_math.h"
 
 using namespace modMath;
@@ -51,31 +50,4 @@ void run(const Command &command, InputBoxes &boxes)
 void ConvertTexts(std::int16_t index, InputBoxes &boxes)
 {
     run(index == kPolarToRectangular ? kPolarCommand : kRectangularCommand, boxes);
-}
-
-ResultRecord ReadResult(std::int16_t index, const InputBoxes &boxes)
-{
-    ResultRecord result{};
-    result.Index = index;
-    result.X = TextToNumber(boxes.Tag[2]);
-    result.Y = TextToNumber(boxes.Tag[3]);
-    result.Quadrant = std::string(QuadrantName(QuadrantOfPoint(result.X, result.Y)));
-    result.Radius = TextToNumber(boxes.Tag[0]);
-    result.Angle = TextToNumber(boxes.Tag[1]);
-    return result;
-}
-
-bool KeyAccepted(std::string_view text, char16_t code)
-{
-    constexpr char16_t kBackspace = 8;
-    if (code == kBackspace || (code >= u'0' && code <= u'9') || code == u',') {
-        return true;
-    }
-    if (code == u'-') {
-        return text.find('-') == std::string_view::npos;
-    }
-    if (code == u'.') {
-        return text.find('.') == std::string_view::npos;
-    }
-    return false;
 }

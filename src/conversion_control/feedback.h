@@ -8,8 +8,9 @@
 // read-out is written or the tracking ends, and one about an unreadable r as
 // soon as r reads as a number.
 
-#include "conversion_control/conversion_commands.h"
+#include "conversion_control/input_boxes.h"
 #include "conversion_control/pointer_readout.h"
+#include "conversion_control/result_record.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,7 @@
 #include "conversion_control/feedback_text.h"
 
 #include "conversion_control/command_caption.h"
+#include "conversion_control/command_index.h"
 #include "conversion_control/spoken_number.h"
 #include "math/mod_math.h"
 

@@ -6,8 +6,9 @@
 // is said differs from what is shown only in its separators and in long
 // numbers (spoken_number.h).
 
-#include "conversion_control/conversion_commands.h"
+#include "conversion_control/input_boxes.h"
 #include "conversion_control/pointer_readout.h"
+#include "conversion_control/result_record.h"
 
 #include <cstddef>
 #include <cstdint>

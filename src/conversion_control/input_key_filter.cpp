@@ -1,6 +1,6 @@
 #include "conversion_control/input_key_filter.h"
 
-#include "conversion_control/conversion_commands.h"
+#include "conversion_control/input_key_rule.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,9 +1,6 @@
 #include "conversion_control/keyboard_pointer.h"
 
 #include <algorithm>
-#include <array>
-#include <cstddef>
-#include <utility>
 
 namespace {
 
@@ -25,17 +22,29 @@ void KeyboardPointer::Reset()
     m_active = false;
 }
 
-PointerPlace KeyboardPointer::Move(Key key, double step, float width, float height)
+PointerPlace KeyboardPointer::Move(PointerKey key, double step, float width, float height)
 {
-    if (key == Key::Home) {
+    // y grows downwards, as on the canvas.
+    switch (key) {
+    case PointerKey::Left:
+        m_dx -= step;
+        break;
+    case PointerKey::Right:
+        m_dx += step;
+        break;
+    case PointerKey::Up:
+        m_dy -= step;
+        break;
+    case PointerKey::Down:
+        m_dy += step;
+        break;
+    case PointerKey::Home:
         m_dx = 0.0;
         m_dy = 0.0;
-    } else {
-        // Left, Right, Up, Down; y grows downwards, as on the canvas.
-        constexpr std::array<std::pair<int, int>, 4> kDirection{{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
-        const auto [x, y] = kDirection[static_cast<std::size_t>(key)];
-        m_dx += x * step;
-        m_dy += y * step;
+        break;
+    case PointerKey::Escape:
+        End();
+        return Place(width, height);
     }
     m_dx = clampedOffset(m_dx, width);
     m_dy = clampedOffset(m_dy, height);

@@ -10,23 +10,27 @@ struct PointerPlace
     float Y = 0.0f;
 };
 
+// The keys that work on a focused diagram, as the diagram reports them.
+enum class PointerKey
+{
+    Left,
+    Right,
+    Up,
+    Down,
+    Home,
+    // Ends the pointer.
+    Escape
+};
+
 class KeyboardPointer
 {
 public:
-    enum class Key
-    {
-        Left,
-        Right,
-        Up,
-        Down,
-        Home
-    };
-
     // Back to the centre, not shown until a key moves it.
     void Reset();
     // Moves by step pixels (Home: back to the centre) inside an interior of
-    // this size and makes the pointer active; returns its place.
-    PointerPlace Move(Key key, double step, float width, float height);
+    // this size and makes the pointer active; returns its place. Escape
+    // moves nothing and ends the pointer instead.
+    PointerPlace Move(PointerKey key, double step, float width, float height);
     // The place for an interior of this size, which may have changed since.
     [[nodiscard]] PointerPlace Place(float width, float height) const;
     void End() { m_active = false; }

@@ -10,14 +10,14 @@
 namespace {
 
 // Offsets from the centre, positive to the left of and above it.
-struct PointerPlace
+struct CentreOffset
 {
     double dx;
     double dy;
     double RingSpacing;
 };
 
-[[nodiscard]] PointerPlace placeOf(const Canvas &canvas, float x, float y)
+[[nodiscard]] CentreOffset offsetOf(const Canvas &canvas, float x, float y)
 {
     const DiagramFrame frame = MeasureDiagramFrame(canvas);
     if (frame.RingSpacing == 0) {
@@ -26,12 +26,12 @@ struct PointerPlace
     return {frame.cx - x, frame.cy - y, frame.RingSpacing};
 }
 
-[[nodiscard]] QuadrantId quadrantOf(const PointerPlace &p)
+[[nodiscard]] QuadrantId quadrantOf(const CentreOffset &p)
 {
     return QuadrantOfDiagramPlace(-p.dx, p.dy);
 }
 
-[[nodiscard]] double angleShown(const PointerPlace &p)
+[[nodiscard]] double angleShown(const CentreOffset &p)
 {
     // 1E-8 instead of 0 keeps the vertical through the centre out of a division
     // by zero; the arctangent passes through single precision on its way to
@@ -55,7 +55,7 @@ struct PointerPlace
 PolarReading PolarReadout(const Canvas &polar, float x, float y, std::string_view rText)
 {
     const double r = modMath::TextToNumber(rText);
-    const PointerPlace p = placeOf(polar, x, y);
+    const CentreOffset p = offsetOf(polar, x, y);
     const double d = modMath::RectToRadius(p.dx, p.dy);
     const double steps = modMath::CheckedResult(d / p.RingSpacing, "the distance in grid steps");
     const double radius = modMath::CheckedResult(r / kGridSteps * steps, "the radius");
@@ -66,7 +66,7 @@ RectangularReading RectangularReadout(const Canvas &rectangular, float x, float 
                                       std::string_view rText)
 {
     const double r = modMath::TextToNumber(rText);
-    const PointerPlace p = placeOf(rectangular, x, y);
+    const CentreOffset p = offsetOf(rectangular, x, y);
     // Right and up are positive, while dx grows to the left. The magnitude of r
     // keeps the signs those of the quadrant named beside them, as in the
     // diagram's point label.

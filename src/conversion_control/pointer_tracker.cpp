@@ -33,13 +33,14 @@ PointerTracker::PointerTracker(PictureBox *polar, PictureBox *rectangular, const
         });
         connect(diagram, &PictureBox::PointerLeft, this, &PointerTracker::onPointerLeft);
         connect(diagram, &PictureBox::PointerKeyPressed, this,
-                [this, diagram](PictureBox::PointerKey key, bool gridStep) {
+                [this, diagram](PointerKey key, bool gridStep) {
                     onPointerKey(diagram, key, gridStep);
                 });
         connect(diagram, &PictureBox::FocusEntered, this,
                 [this, diagram] { onFocusEntered(diagram); });
-        connect(diagram, &PictureBox::FocusLeft, this, &PointerTracker::onFocusLeft);
     }
+    // The change names both widgets: whether the focus stays on the diagrams.
+    connect(qApp, &QApplication::focusChanged, this, &PointerTracker::onFocusChanged);
 }
 
 void PointerTracker::setWidgetUnderPointer(std::function<QWidget *()> query)
@@ -78,9 +79,9 @@ void PointerTracker::place(const PictureBox *diagram, float x, float y, bool fro
 
 void PointerTracker::onTimer()
 {
-    QWidget *under = nullptr;
+    const QWidget *under = nullptr;
     if (m_keyboardPointer.Active()) {
-        under = QApplication::focusWidget();
+        under = m_focusedDiagram;
     } else {
         under = m_widgetUnderPointer ? m_widgetUnderPointer() : diagramUnderPointer();
     }
@@ -100,22 +101,12 @@ void PointerTracker::onPointerLeft()
     }
 }
 
-void PointerTracker::onPointerKey(PictureBox *diagram, PictureBox::PointerKey key, bool gridStep)
+void PointerTracker::onPointerKey(PictureBox *diagram, PointerKey key, bool gridStep)
 {
-    using Key = KeyboardPointer::Key;
-    switch (key) {
-    case PictureBox::PointerKey::Left:
-        return moveKeyboardPointer(diagram, Key::Left, gridStep);
-    case PictureBox::PointerKey::Right:
-        return moveKeyboardPointer(diagram, Key::Right, gridStep);
-    case PictureBox::PointerKey::Up:
-        return moveKeyboardPointer(diagram, Key::Up, gridStep);
-    case PictureBox::PointerKey::Down:
-        return moveKeyboardPointer(diagram, Key::Down, gridStep);
-    case PictureBox::PointerKey::Home:
-        return moveKeyboardPointer(diagram, Key::Home, gridStep);
-    case PictureBox::PointerKey::Escape:
-        return endKeyboardPointer();
+    if (key == PointerKey::Escape) {
+        endKeyboardPointer();
+    } else {
+        moveKeyboardPointer(diagram, key, gridStep);
     }
 }
 
@@ -124,21 +115,21 @@ void PointerTracker::onFocusEntered(PictureBox *diagram)
     // Each diagram that takes the focus starts the keyboard's pointer at its
     // centre; one that is already showing moves there.
     if (m_keyboardPointer.Active()) {
-        moveKeyboardPointer(diagram, KeyboardPointer::Key::Home, false);
+        moveKeyboardPointer(diagram, PointerKey::Home, false);
     } else {
         m_keyboardPointer.Reset();
     }
 }
 
-void PointerTracker::onFocusLeft()
+void PointerTracker::onFocusChanged(QWidget *old, QWidget *now)
 {
-    if (!isDiagram(QApplication::focusWidget())) {
+    m_focusedDiagram = diagramOf(now);
+    if (diagramOf(old) != nullptr && m_focusedDiagram == nullptr) {
         endKeyboardPointer();
     }
 }
 
-void PointerTracker::moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::Key key,
-                                         bool gridStep)
+void PointerTracker::moveKeyboardPointer(PictureBox *diagram, PointerKey key, bool gridStep)
 {
     const QImageCanvas &canvas = diagram->canvas();
     const double step = gridStep ? std::max(1.0, MeasureDiagramFrame(canvas).RingSpacing) : 1.0;
@@ -179,6 +170,14 @@ bool PointerTracker::isDiagram(const QWidget *widget) const
 {
     return widget != nullptr &&
            std::find(m_diagrams.begin(), m_diagrams.end(), widget) != m_diagrams.end();
+}
+
+PictureBox *PointerTracker::diagramOf(QWidget *widget) const
+{
+    // A diagram that is being destroyed, and gives up the focus as it goes,
+    // is a plain widget by then and no longer one of the diagrams.
+    auto *box = qobject_cast<PictureBox *>(widget);
+    return isDiagram(box) ? box : nullptr;
 }
 
 QWidget *PointerTracker::diagramUnderPointer() const

@@ -45,14 +45,16 @@ private:
     void place(const PictureBox *diagram, float x, float y, bool fromKeyboard);
     void onTimer();
     void onPointerLeft();
-    void onPointerKey(PictureBox *diagram, PictureBox::PointerKey key, bool gridStep);
+    void onPointerKey(PictureBox *diagram, PointerKey key, bool gridStep);
     void onFocusEntered(PictureBox *diagram);
-    void onFocusLeft();
-    void moveKeyboardPointer(PictureBox *diagram, KeyboardPointer::Key key, bool gridStep);
+    void onFocusChanged(QWidget *old, QWidget *now);
+    void moveKeyboardPointer(PictureBox *diagram, PointerKey key, bool gridStep);
     void endKeyboardPointer();
     void hide();
     void setCrosshairsVisible(bool visible);
     [[nodiscard]] bool isDiagram(const QWidget *widget) const;
+    // The diagram that widget is, or null.
+    [[nodiscard]] PictureBox *diagramOf(QWidget *widget) const;
     [[nodiscard]] QWidget *diagramUnderPointer() const;
 
     std::array<PictureBox *, 2> m_diagrams;
@@ -60,5 +62,7 @@ private:
     std::array<QLabel *, 2> m_readout;
     QTimer m_tmrTimer;
     KeyboardPointer m_keyboardPointer;
+    // The diagram that has the focus, as the last focus change said.
+    const PictureBox *m_focusedDiagram = nullptr;
     std::function<QWidget *()> m_widgetUnderPointer;
 };

@@ -1,8 +1,8 @@
 #include "conversion_control/rectangular_diagram.h"
 
 #include "canvas/draw_primitives.h"
-#include "conversion_control/conversion_commands.h"
 #include "conversion_control/diagram_frame.h"
+#include "conversion_control/input_boxes.h"
 #include "math/mod_math.h"
 
 #include <cmath>

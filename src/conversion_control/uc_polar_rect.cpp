@@ -1,6 +1,7 @@
 #include "conversion_control/uc_polar_rect.h"
 
 #include "conversion_control/command_caption.h"
+#include "conversion_control/conversion_commands.h"
 #include "conversion_control/feedback_text.h"
 #include "conversion_control/input_key_filter.h"
 #include "conversion_control/pointer_tracker.h"
@@ -129,8 +130,8 @@ void ucPolarRect::setTabOrder()
 
 void ucPolarRect::applyGeometry()
 {
-    m_picPolar->setGeometry(toPixels(m_geometry.picPolar));
-    m_picRectangular->setGeometry(toPixels(m_geometry.picRectangular));
+    m_picPolar->place(toPixels(m_geometry.picPolar));
+    m_picRectangular->place(toPixels(m_geometry.picRectangular));
     const auto tray = static_cast<int>(kTrayHeight);
     m_picTray->setGeometry(0, height() - tray, width(), tray);
     for (std::size_t i = 0; i < 4; ++i) {

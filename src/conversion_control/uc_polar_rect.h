@@ -7,8 +7,9 @@
 // what happened) are parts of their own that it wires.
 
 #include "conversion_control/control_layout.h"
-#include "conversion_control/conversion_commands.h"
 #include "conversion_control/feedback.h"
+#include "conversion_control/input_boxes.h"
+#include "conversion_control/result_record.h"
 
 #include <QWidget>
 

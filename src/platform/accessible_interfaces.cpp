@@ -2,13 +2,13 @@
 
 #include "platform/accessible_line_edit.h"
 #include "platform/accessible_solution_view.h"
+#include "platform/accessible_update_filter.h"
 #include "platform/announcer.h"
 #include "platform/solution_view.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
-#include <QPointer>
 
 namespace {
 
@@ -38,44 +38,14 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     return nullptr;
 }
 
-QPointer<QObject> focusAnnounced;
-
-void forwardUpdate(QAccessibleEvent *event);
-
-// Caret and selection matter where the focus is, and only there. A box that
-// takes the focus by Tab selects its text before Qt announces the focus, and
-// the box it left drops its selection: a screen reader would read the one
-// before the box itself, and say "unselected" for the other.
-void passUpdate(QAccessibleEvent *event)
-{
-    const QAccessible::Event type = event->type();
-    if (type == QAccessible::Focus) {
-        focusAnnounced = event->object();
-    } else if ((type == QAccessible::TextSelectionChanged || type == QAccessible::TextCaretMoved) &&
-               (event->object() != focusAnnounced ||
-                event->object() != QApplication::focusWidget())) {
-        return;
-    }
-    forwardUpdate(event);
-}
-
-void forwardUpdate(QAccessibleEvent *event)
-{
-    // Qt offers no handler to pass on to: without one, it informs the
-    // platform's bridge itself.
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(passUpdate);
-}
-
 } // namespace
 
 void InstallAccessibleInterfaces()
 {
-    static bool installed = false;
-    if (!installed) {
-        QAccessible::installFactory(interfaceFor);
-        QAccessible::installUpdateHandler(passUpdate);
-        installed = true;
+    if (AccessibleUpdateFilter::installed()) {
+        return;
     }
+    QAccessible::installFactory(interfaceFor);
+    // The application owns the filter, and ends it as it goes.
+    new AccessibleUpdateFilter(QCoreApplication::instance());
 }

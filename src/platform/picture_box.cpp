@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include <array>
 #include <cmath>
@@ -17,18 +18,54 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    followScreen();
+    fitCanvas();
 }
 
-QImageCanvas &PictureBox::canvas()
+void PictureBox::place(const QRect &geometry)
 {
-    const QSizeF interior = contentsRect().size();
-    const qreal dpr = devicePixelRatioF();
-    if (m_canvas.ScaleWidth() != static_cast<float>(interior.width()) ||
-        m_canvas.ScaleHeight() != static_cast<float>(interior.height()) ||
-        m_canvas.image().devicePixelRatio() != dpr) {
-        m_canvas.resize(interior, dpr);
+    setGeometry(geometry);
+    fitCanvas();
+}
+
+void PictureBox::fitCanvas()
+{
+    m_canvas.resize(contentsRect().size(), devicePixelRatioF());
+}
+
+void PictureBox::followScreen()
+{
+    QScreen *now = screen();
+    if (now == m_screen) {
+        return;
     }
-    return m_canvas;
+    if (m_screen) {
+        disconnect(m_screen, nullptr, this, nullptr);
+    }
+    m_screen = now;
+    if (now != nullptr) {
+        connect(now, &QScreen::logicalDotsPerInchChanged, this, &PictureBox::fitCanvas);
+        connect(now, &QScreen::physicalDotsPerInchChanged, this, &PictureBox::fitCanvas);
+    }
+}
+
+bool PictureBox::event(QEvent *event)
+{
+    // A move to another screen may change the pixel ratio and sends no
+    // resize; nor does Qt 6.4 send any event when the screen's dots per inch,
+    // and with them the ratio, change (followScreen hears of that). Once
+    // shown, the box is on the screen of its window.
+    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show) {
+        followScreen();
+        fitCanvas();
+    }
+    return QFrame::event(event);
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    fitCanvas();
 }
 
 void PictureBox::placeCrosshair(const QLineF &vertical, const QLineF &horizontal)
@@ -92,8 +129,8 @@ void PictureBox::paintEvent(QPaintEvent *)
     const QTransform toDevice = painter.deviceTransform();
     const QPointF origin = toDevice.map(QPointF(interior.topLeft()));
     const QPoint snapped(PictureOrigin(origin.x()), PictureOrigin(origin.y()));
-    painter.drawImage(toDevice.inverted().map(QPointF(snapped)), canvas().image());
-    drawCrosshair(painter, origin, QRect(snapped, canvas().image().size()));
+    painter.drawImage(toDevice.inverted().map(QPointF(snapped)), m_canvas.image());
+    drawCrosshair(painter, origin, QRect(snapped, m_canvas.image().size()));
     painter.translate(interior.topLeft());
     if (hasFocus()) {
         drawFocusFrame(painter, QRectF(QPointF(0, 0), QSizeF(interior.size())));
@@ -143,7 +180,6 @@ void PictureBox::focusOutEvent(QFocusEvent *event)
 {
     QFrame::focusOutEvent(event);
     update();
-    emit FocusLeft();
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)

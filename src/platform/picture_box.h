@@ -5,12 +5,15 @@
 // their own; pointer movements reported in interior pixels, and the keys and
 // focus of the pointer that the keyboard moves over it.
 
+#include "conversion_control/keyboard_pointer.h"
 #include "platform/qimage_canvas.h"
 
 #include <QFrame>
 #include <QLineF>
+#include <QPointer>
 
 class QPainter;
+class QScreen;
 
 class PictureBox : public QFrame
 {
@@ -19,8 +22,12 @@ class PictureBox : public QFrame
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    // The canvas, sized to the current interior and device pixel ratio.
-    QImageCanvas &canvas();
+    // Moves and sizes the box, and its canvas with it at once: a hidden box
+    // hears of its new size only once shown, and is drawn on before that.
+    void place(const QRect &geometry);
+    // The canvas, of the interior's size at the screen's device pixel ratio.
+    [[nodiscard]] QImageCanvas &canvas() { return m_canvas; }
+    [[nodiscard]] const QImageCanvas &canvas() const { return m_canvas; }
     // Shows what was drawn on the canvas since the last call.
     void showDrawing() { update(); }
 
@@ -36,28 +43,18 @@ public:
     void placeCrosshair(const QLineF &vertical, const QLineF &horizontal);
     void setCrosshairVisible(bool visible);
 
-    // The keys that move the keyboard's pointer over the picture; Escape only
-    // while the crosshair shows.
-    enum class PointerKey
-    {
-        Left,
-        Right,
-        Up,
-        Down,
-        Home,
-        Escape
-    };
-
 signals:
     void MouseMove(float x, float y);
     // The window system reports that the pointer left the picture box.
     void PointerLeft();
-    // gridStep: Shift was held.
-    void PointerKeyPressed(PictureBox::PointerKey key, bool gridStep);
+    // A key for the keyboard's pointer (Escape only while the crosshair
+    // shows); gridStep: Shift was held.
+    void PointerKeyPressed(PointerKey key, bool gridStep);
     void FocusEntered();
-    void FocusLeft();
 
 protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
@@ -66,6 +63,10 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // Sizes the canvas to the interior and the device pixel ratio of now.
+    void fitCanvas();
+    // Hears of the dots per inch of the screen the box is on now.
+    void followScreen();
     void drawFocusFrame(QPainter &painter, const QRectF &interior) const;
     // origin: the interior's top left in device pixels; picture: where the
     // image lies, in device pixels.
@@ -78,4 +79,5 @@ private:
 
     QImageCanvas m_canvas;
     CrosshairLine m_linH, m_linV;
+    QPointer<QScreen> m_screen;
 };

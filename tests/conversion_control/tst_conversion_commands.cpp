@@ -1,5 +1,6 @@
 #include "conversion_control/conversion_commands.h"
 #include "conversion_control/quadrant.h"
+#include "conversion_control/result_record.h"
 #include "math/mod_math.h"
 
 #include <gtest/gtest.h>
@@ -225,26 +226,5 @@ TEST(QuadrantOfPoint, AxesBelongToTheirNonNegativeSide)
     for (const auto &row : rows) {
         SCOPED_TRACE(std::to_string(row.X) + ", " + std::to_string(row.Y));
         EXPECT_EQ(QuadrantName(QuadrantOfPoint(row.X, row.Y)), row.Name);
-    }
-}
-
-TEST(KeyFilter, AcceptsDigitsCommaBackspaceAndOneSignAndPoint)
-{
-    const struct
-    {
-        const char *Text;
-        char16_t Key;
-        bool Accepted;
-    } rows[] = {
-        {"", u'0', true},     {"12", u'9', true},    {"1", u',', true},    {"1,,", u',', true},
-        {"", 8, true},        {"12", u'-', true},    {"-12", u'-', false}, {"1-2", u'-', false},
-        {"12", u'.', true},   {"12.5", u'.', false}, {"", u'.', true},     {"", u'-', true},
-        {"1", u'\r', false},  {"1", u'\n', false},   {"1", u' ', false},   {"1", u'a', false},
-        {"1", u'E', false},   {"1", u'e', false},    {"1", u'+', false},   {"1", 0x00D8, false},
-        {"1", 0x0660, false}, {"1", 0, false},       {"1", 27, false},     {"1", 127, false},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(std::string(row.Text) + " + " + std::to_string(int(row.Key)));
-        EXPECT_EQ(KeyAccepted(row.Text, row.Key), row.Accepted);
     }
 }

@@ -1,5 +1,5 @@
 #include "canvas/recording_canvas.h"
-#include "conversion_control/conversion_commands.h"
+#include "conversion_control/input_boxes.h"
 #include "conversion_control/polar_diagram.h"
 #include "conversion_control/rectangular_diagram.h"
 #include "math/mod_math.h"

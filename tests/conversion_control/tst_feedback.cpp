@@ -1,3 +1,5 @@
+#include "conversion_control/command_index.h"
+#include "conversion_control/conversion_commands.h"
 #include "conversion_control/feedback.h"
 #include "math/mod_math.h"
 

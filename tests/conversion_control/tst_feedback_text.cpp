@@ -1,5 +1,8 @@
+#include "conversion_control/command_index.h"
 #include "conversion_control/conversion_commands.h"
 #include "conversion_control/feedback_text.h"
+#include "conversion_control/input_boxes.h"
+#include "conversion_control/result_record.h"
 #include "math/mod_math.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 
 namespace {
 
-using Key = KeyboardPointer::Key;
+using Key = PointerKey;
 
 struct KeysCase
 {
@@ -65,6 +65,10 @@ TEST(KeyboardPointer, StartsInactiveAndEnds)
     pointer.Reset();
     EXPECT_FALSE(pointer.Active());
     EXPECT_FLOAT_EQ(pointer.Place(100, 100).X, 50);
+    // Escape ends it where it was.
+    (void)pointer.Move(Key::Right, 5, 100, 100);
+    EXPECT_FLOAT_EQ(pointer.Move(Key::Escape, 5, 100, 100).X, 55);
+    EXPECT_FALSE(pointer.Active());
 }
 
 TEST(KeyboardPointer, KeepsItsPlaceFromTheCentreWhenTheDiagramResizes)

@@ -2,6 +2,7 @@
 // resizes, pointer moves) with its invariants checked after every event.
 // MONKEY_SEED and MONKEY_EVENTS override the seed and the number of events.
 
+#include "conversion_control/command_index.h"
 #include "conversion_control/uc_polar_rect.h"
 #include "main_window/frm_main.h"
 #include "main_window/solution_document.h"
@@ -9,6 +10,7 @@
 #include "platform/picture_box.h"
 #include "platform/solution_view.h"
 #include "platform/stray_less_than.h"
+#include "support/calculator_widgets.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -109,14 +111,14 @@ int sign(double v)
 
 } // namespace
 
-class TestMonkey : public QObject
+class TestMonkey : public QObject, CalculatorWidgets
 {
     Q_OBJECT
 
     frmMain *m_window = nullptr;
     ucPolarRect *m_control = nullptr;
+    // Found once: the invariants read them after every event.
     std::array<QLineEdit *, 4> m_box{};
-    std::array<QPushButton *, 2> m_button{};
     std::array<QLabel *, 2> m_readout{};
     std::array<PictureBox *, 2> m_diagram{};
     QLineEdit *m_significant = nullptr;
@@ -129,6 +131,7 @@ class TestMonkey : public QObject
     std::array<QString, 2> m_readoutBefore; // the read-out lines before the last move
     int m_results = 0, m_moves = 0;         // conversions, pointer moves checked
 
+    [[nodiscard]] QWidget *widgets() const override { return m_window; }
     int pick(qsizetype n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(m_random); }
     template <typename T> T any(const QList<T> &list) { return list.at(pick(list.size())); }
 
@@ -323,7 +326,7 @@ class TestMonkey : public QObject
                        replace ? "over" : "into", " txtData", i);
         }
         case 3:
-            QTest::mouseClick(m_button[i % 2], Qt::LeftButton);
+            click(i % 2);
             return say("click cmdButton", i % 2);
         case 4: { // a resize: tiny, back to the restored size, or any
             const int way = pick(4);
@@ -365,16 +368,15 @@ private slots:
         QLocale::setDefault(QLocale::c());
         m_window = new frmMain;
         m_control = m_window->control();
-        m_significant = m_window->findChild<QLineEdit *>("txtSignificantVal");
+        m_significant = find<QLineEdit>("txtSignificantVal");
         for (int i = 0; i < 4; ++i) {
-            m_box[i] = m_control->findChild<QLineEdit *>(say("txtData", i));
+            m_box[i] = box(i);
             QVERIFY(m_box[i] && m_significant);
         }
         for (int i = 0; i < 2; ++i) {
-            m_button[i] = m_control->findChild<QPushButton *>(say("cmdButton", i));
-            m_readout[i] = m_control->findChild<QLabel *>(say("lblInfo", i));
-            m_diagram[i] = m_control->findChild<PictureBox *>(i ? "picRectangular" : "picPolar");
-            QVERIFY(m_button[i] && m_readout[i] && m_diagram[i]);
+            m_readout[i] = readout(i);
+            m_diagram[i] = diagram(i);
+            QVERIFY(find<QPushButton>(say("cmdButton", i)) && m_readout[i] && m_diagram[i]);
         }
         m_control->setWidgetUnderPointer([this] { return m_pointerOver; });
         // After frmMain's own handler, so the view already shows the new document.

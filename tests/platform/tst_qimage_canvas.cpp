@@ -1,7 +1,7 @@
 #include "platform/qimage_canvas.h"
 
 #include "canvas/draw_primitives.h"
-#include "conversion_control/conversion_commands.h"
+#include "conversion_control/input_boxes.h"
 #include "conversion_control/polar_diagram.h"
 #include "conversion_control/rectangular_diagram.h"
 #include "math/mod_math.h"

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 #include <map>
@@ -186,6 +187,27 @@ private slots:
             box->repaint();
         }
         QCOMPARE(moved, screen());
+    }
+
+    void theCanvasFollowsTheScreen()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        if (screens.size() < 2) {
+            QSKIP("one screen; two_screens.json has two of different pixel ratios");
+        }
+        auto *box = m_control->findChild<PictureBox *>(QStringLiteral("picPolar"));
+        QList<qreal> ratios;
+        // Over and back: the window keeps its size, so no resize comes.
+        for (QScreen *screen : {screens.at(1), screens.at(0)}) {
+            m_control->windowHandle()->setScreen(screen);
+            QCoreApplication::processEvents();
+            const qreal dpr = box->devicePixelRatioF();
+            ratios << dpr;
+            QCOMPARE(box->canvas().image().devicePixelRatio(), dpr);
+            QCOMPARE(box->canvas().image().width(),
+                     int(std::ceil(box->contentsRect().width() * dpr)));
+        }
+        QVERIFY(ratios.front() != ratios.back());
     }
 
     void everyGridLineHasOneWidth_data()
