@@ -28,21 +28,17 @@ QString describe(const BlockRun &block)
 
 QString describe(const TableRun &table)
 {
-    QString out = QStringLiteral("T%1,%2,%3q%4[")
-                      .arg(table.border)
-                      .arg(table.cellSpacing)
-                      .arg(table.cellPadding)
-                      .arg(table.quoteDepth);
+    const auto n = [](int value) { return QString::number(value); };
+    QString out =
+        QStringLiteral("T%1,%2,%3q%4[")
+            .arg(n(table.border), n(table.cellSpacing), n(table.cellPadding), n(table.quoteDepth));
     for (const RowRun &row : table.rows) {
         out += row.continuesStep ? QStringLiteral("R+") : QStringLiteral("R");
         for (const CellRun &cell : row.cells) {
-            out += QStringLiteral("C%1%2%3{%4}")
-                       .arg(cell.column)
-                       .arg(cell.rowSpan * cell.columnSpan > 1
-                                ? QStringLiteral("s%1x%2").arg(cell.rowSpan).arg(cell.columnSpan)
-                                : QString())
-                       .arg(cell.background ? cell.background->name() : QString())
-                       .arg(describe(cell.content));
+            out += QStringLiteral("C%1s%2x%3%4{%5}")
+                       .arg(n(cell.column), n(cell.rowSpan), n(cell.columnSpan),
+                            cell.background ? cell.background->name() : QString(),
+                            describe(cell.content));
         }
     }
     return out + u']';
@@ -81,15 +77,17 @@ private slots:
         QTest::newRow("blockquote depth of blocks and tables")
             << "<blockquote>a<blockquote><table border=1 cellspacing=0 cellpadding=4>"
                "<tr><td bgcolor=#AEEBFF>b</td></tr></table></blockquote></blockquote>"
-            << "q1(a) q2() T1,0,4q2[RC0#aeebff{q0(b)}] q0()";
+            << "q1(a) q2() T1,0,4q2[RC0s1x1#aeebff{q0(b)}] q0()";
         QTest::newRow("spans start once, nested tables in their cell")
-            << "<table><tr><td colspan=2>a</td></tr><tr><td>b<table><tr><td>c</td></tr>"
-               "</table></td><td></td></tr></table>"
-            << "q0() T0,2,0q0[RC0s1x2{q0(a)}RC0{q0(b) T0,2,0q0[RC0{q0(c)}] q0()}C1{q0()}] q0()";
+            << "<table><tr><td rowspan=2>a</td><td colspan=2>b</td></tr><tr><td>c<table><tr>"
+               "<td>d</td></tr></table></td><td></td></tr></table>"
+            << "q0() T0,2,0q0[RC0s2x1{q0(a)}C1s1x2{q0(b)}"
+               "RC1s1x1{q0(c) T0,2,0q0[RC0s1x1{q0(d)}] q0()}C2s1x1{q0()}] q0()";
         QTest::newRow("an empty first cell continues the step, not on the first row")
             << "<table><tr><td></td><td>a</td></tr><tr><td></td><td>b</td></tr>"
                "<tr><td>x</td><td>c</td></tr></table>"
-            << "q0() T0,2,0q0[RC0{q0()}C1{q0(a)}R+C0{q0()}C1{q0(b)}RC0{q0(x)}C1{q0(c)}] q0()";
+            << "q0() T0,2,0q0[RC0s1x1{q0()}C1s1x1{q0(a)}R+C0s1x1{q0()}C1s1x1{q0(b)}"
+               "RC0s1x1{q0(x)}C1s1x1{q0(c)}] q0()";
     }
     void read()
     {
@@ -116,10 +114,8 @@ private slots:
         QTextDocument document;
         document.setHtml(QString::fromStdString(command == 0 ? SolutionDocument(0, 5, 30, 0, 0)
                                                              : SolutionDocument(1, 0, 0, -3, -4)));
-        const DocumentRuns runs = readDocumentRuns(document);
-        QCOMPARE(runs.characterCount, document.characterCount() - 1);
         QStringList tables;
-        for (const FlowItem &item : runs.flow) {
+        for (const FlowItem &item : readDocumentRuns(document).flow) {
             if (const auto *table = std::get_if<TableRun>(&item.run)) {
                 QString flags;
                 for (const RowRun &row : table->rows) {
