@@ -103,11 +103,11 @@ std::string polarDocument(double radius, double angle)
            "&deg; (in degrees)</blockquote>"
            "<strong>Solution:</strong><blockquote><table>");
     appendSolutionRow(out, "x", r, " Cos(", theta, "&deg;)");
-    appendSolutionRow(out, "", r, "(", modMath::NumberToText(c), ")");
+    appendSolutionRow(out, kContinuedStepLabel, r, "(", modMath::NumberToText(c), ")");
     appendSolutionRow(out, "x", modMath::FormatSignificant(c * radius));
     append(out, "</table><br><table>");
     appendSolutionRow(out, "y", r, " sin(", theta, "&deg;)");
-    appendSolutionRow(out, "", r, "(", modMath::NumberToText(s), ")");
+    appendSolutionRow(out, kContinuedStepLabel, r, "(", modMath::NumberToText(s), ")");
     appendSolutionRow(out, "y", modMath::FormatSignificant(s * radius));
     append(out, "</table>", kDocumentEnd);
     return out;
@@ -142,9 +142,9 @@ void appendRadiusRows(std::string &out, double x, double y, const std::string &t
     const double yy = y * y;
     const double sum = modMath::CheckedResult(xx + yy, "x squared + y squared");
     appendSolutionRow(out, "r", "sqrt(", tx, "<sup>2</sup> + ", ty, "<sup>2</sup>)");
-    appendSolutionRow(out, "", "sqrt(", modMath::NumberToText(xx), " + ", modMath::NumberToText(yy),
-                      ")");
-    appendSolutionRow(out, "", "sqrt(", modMath::NumberToText(sum), ")");
+    appendSolutionRow(out, kContinuedStepLabel, "sqrt(", modMath::NumberToText(xx), " + ",
+                      modMath::NumberToText(yy), ")");
+    appendSolutionRow(out, kContinuedStepLabel, "sqrt(", modMath::NumberToText(sum), ")");
     appendSolutionRow(out, "r", modMath::FormatSignificant(std::sqrt(sum)));
 }
 
@@ -164,7 +164,7 @@ void appendAngleRows(std::string &out, const AngleRule *chosen, double atn, cons
     }
     const std::string offset = degreesText(chosen->Degrees);
     appendSolutionRow(out, kTheta, offset, " + Atn(", ty, "/", tx, ")");
-    appendSolutionRow(out, "", offset, " + ", modMath::NumberToText(atn), "&deg;");
+    appendSolutionRow(out, kContinuedStepLabel, offset, " + ", modMath::NumberToText(atn), "&deg;");
     appendSolutionRow(out, kTheta, modMath::FormatSignificant(atn + chosen->Degrees), "&deg;");
 }
 

@@ -1,13 +1,13 @@
 #include "platform/accessible_solution_view.h"
 
-#include "platform/readable_plain_text.h"
+#include "platform/accessible_text.h"
+#include "platform/document_runs.h"
 #include "platform/solution_view.h"
 
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTextTable>
 
 #include <algorithm>
 
@@ -31,7 +31,7 @@ void *AccessibleSolutionView::interface_cast(QAccessible::InterfaceType type)
 QString AccessibleSolutionView::text(QAccessible::Text type) const
 {
     if (type == QAccessible::Value) {
-        return readablePlainText(*view()->document());
+        return spokenText();
     }
     return QAccessibleWidget::text(type);
 }
@@ -119,38 +119,7 @@ QString AccessibleSolutionView::text(int startOffset, int endOffset) const
 
 QString AccessibleSolutionView::spokenText() const
 {
-    const QTextDocument &document = *view()->document();
-    QString spoken = document.toPlainText();
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (fragment.charFormat().verticalAlignment() != QTextCharFormat::AlignSuperScript) {
-                continue;
-            }
-            for (int at = fragment.position(); at < fragment.position() + fragment.length(); ++at) {
-                if (const QChar up = superscriptOf(spoken.at(at)); !up.isNull()) {
-                    spoken[at] = up;
-                }
-            }
-        }
-        // The break before each cell but the first of its step.
-        const QTextCursor cursor(block);
-        const QTextTable *table = cursor.currentTable();
-        if (table == nullptr) {
-            continue;
-        }
-        const QTextTableCell cell = table->cellAt(cursor);
-        const int start = cell.firstCursorPosition().position();
-        if (block.position() == start && start > 0) {
-            int stepStart = 0;
-            int stepEnd = 0;
-            lineAt(start, &stepStart, &stepEnd);
-            if (start > stepStart) {
-                spoken[start - 1] = u' ';
-            }
-        }
-    }
-    return spoken;
+    return accessibleText(readDocumentRuns(*view()->document()));
 }
 
 bool AccessibleSolutionView::lineAt(int offset, int *startOffset, int *endOffset) const
@@ -158,26 +127,12 @@ bool AccessibleSolutionView::lineAt(int offset, int *startOffset, int *endOffset
     if (offset < 0 || offset > characterCount()) {
         return false;
     }
-    const QTextCursor cursor = cursorAt(offset);
-    if (const QTextTable *table = cursor.currentTable()) {
-        // A row whose first cell is empty goes on with the step above it:
-        // "x = 5 Cos(30°)", then "= 5(0.866025403784439)" under it.
-        const auto continues = [table](int row) {
-            const QTextTableCell first = table->cellAt(row, 0);
-            return first.firstCursorPosition().position() == first.lastCursorPosition().position();
-        };
-        int first = table->cellAt(cursor).row();
-        while (first > 0 && continues(first)) {
-            --first;
-        }
-        int last = table->cellAt(cursor).row();
-        while (last + 1 < table->rows() && continues(last + 1)) {
-            ++last;
-        }
-        *startOffset = table->cellAt(first, 0).firstCursorPosition().position();
-        *endOffset = table->cellAt(last, table->columns() - 1).lastCursorPosition().position();
+    if (const auto step = stepAt(readDocumentRuns(*view()->document()), offset)) {
+        *startOffset = step->start;
+        *endOffset = step->end;
         return true;
     }
+    const QTextCursor cursor = cursorAt(offset);
     const QTextBlock block = cursor.block();
     const QTextLine line = block.layout()->lineForTextPosition(cursor.positionInBlock());
     if (!line.isValid()) {
@@ -196,7 +151,9 @@ QString AccessibleSolutionView::textAtOffset(int offset, QAccessible::TextBounda
     const bool lineLike = boundaryType == QAccessible::LineBoundary ||
                           boundaryType == QAccessible::SentenceBoundary ||
                           boundaryType == QAccessible::ParagraphBoundary;
-    const bool inTable = cursorAt(offset).currentTable() != nullptr;
+    const bool inTable =
+        stepAt(readDocumentRuns(*view()->document()), std::clamp(offset, 0, characterCount()))
+            .has_value();
     if (boundaryType != QAccessible::LineBoundary && !(lineLike && inTable)) {
         return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
     }

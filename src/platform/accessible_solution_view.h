@@ -37,8 +37,7 @@ public:
 
 private:
     [[nodiscard]] SolutionView *view() const;
-    // The document's text, a character for each position, as it reads: the
-    // cells of a step apart by blanks, not by line breaks; superscripts raised.
+    // The document's text, a character for each position, as it reads.
     [[nodiscard]] QString spokenText() const;
     // A cursor at the offset, kept inside the document.
     [[nodiscard]] QTextCursor cursorAt(int offset) const;

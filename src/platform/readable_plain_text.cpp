@@ -1,11 +1,8 @@
 #include "platform/readable_plain_text.h"
 
+#include "platform/document_runs.h"
+
 #include <QStringList>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
-#include <QTextFrame>
-#include <QTextTable>
 
 #include <string_view>
 
@@ -39,21 +36,20 @@ QString raised(const QString &text)
     return out;
 }
 
-QString blockText(const QTextBlock &block)
+QString blockText(const BlockRun &block)
 {
     QString out;
     QString superscript;
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        if (fragment.charFormat().verticalAlignment() == QTextCharFormat::AlignSuperScript) {
-            superscript += fragment.text();
+    for (const TextRun &run : block.runs) {
+        if (run.superscript) {
+            superscript += run.text;
             continue;
         }
         if (!superscript.isEmpty()) {
             out += raised(superscript);
             superscript.clear();
         }
-        out += fragment.text();
+        out += run.text;
     }
     if (!superscript.isEmpty()) {
         out += raised(superscript);
@@ -76,46 +72,66 @@ QString blockText(const QTextBlock &block)
     return text.trimmed().isEmpty();
 }
 
-// Everything in a cell on one line, so that a row stays one line.
-QString cellText(QTextFrame::iterator it)
+void appendCellParts(const Flow &flow, QStringList &parts);
+
+void appendTableParts(const TableRun &table, QStringList &parts)
 {
-    QStringList parts;
-    for (; !it.atEnd(); ++it) {
-        if (QTextFrame *frame = it.currentFrame()) {
-            parts << cellText(frame->begin());
-        } else {
-            parts << blockText(it.currentBlock());
+    for (const RowRun &row : table.rows) {
+        for (const CellRun &cell : row.cells) {
+            appendCellParts(cell.content, parts);
         }
     }
+}
+
+// Everything in a cell, nested tables included, in the order it is written.
+void appendCellParts(const Flow &flow, QStringList &parts)
+{
+    for (const FlowItem &item : flow) {
+        if (const auto *block = std::get_if<BlockRun>(&item.run)) {
+            parts << blockText(*block);
+        } else if (const auto *table = std::get_if<TableRun>(&item.run)) {
+            appendTableParts(*table, parts);
+        } else {
+            appendCellParts(std::get<FrameRun>(item.run).content, parts);
+        }
+    }
+}
+
+// Everything in a cell on one line, so that a row stays one line.
+QString cellText(const CellRun &cell)
+{
+    QStringList parts;
+    appendCellParts(cell.content, parts);
     parts.removeIf(isBlank);
     return parts.join(u' ').replace(u'\n', u' ').replace(u'\t', u' ');
 }
 
-QString tableText(const QTextTable &table)
+QString tableText(const TableRun &table)
 {
     QStringList rows;
-    for (int r = 0; r < table.rows(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < table.columns(); ++c) {
-            const QTextTableCell cell = table.cellAt(r, c);
-            // A spanning cell is read where it starts; the places it covers stay empty.
-            cells << (cell.row() == r && cell.column() == c ? cellText(cell.begin()) : QString());
+    for (const RowRun &row : table.rows) {
+        // The places a spanning cell covers stay empty.
+        QStringList cells(table.columns);
+        for (const CellRun &cell : row.cells) {
+            cells[cell.column] = cellText(cell);
         }
         rows << cells.join(u'\t');
     }
     return rows.join(u'\n');
 }
 
-void appendBlocks(QTextFrame::iterator it, QStringList &blocks)
+void appendBlocks(const Flow &flow, QStringList &blocks)
 {
-    for (; !it.atEnd(); ++it) {
-        if (const auto *table = qobject_cast<QTextTable *>(it.currentFrame())) {
-            if (const QString text = tableText(*table); !isBlank(text)) {
-                blocks << text;
-            }
-        } else if (QTextFrame *frame = it.currentFrame()) {
-            appendBlocks(frame->begin(), blocks);
-        } else if (const QString text = blockText(it.currentBlock()); !isBlank(text)) {
+    for (const FlowItem &item : flow) {
+        QString text;
+        if (const auto *block = std::get_if<BlockRun>(&item.run)) {
+            text = blockText(*block);
+        } else if (const auto *table = std::get_if<TableRun>(&item.run)) {
+            text = tableText(*table);
+        } else {
+            appendBlocks(std::get<FrameRun>(item.run).content, blocks);
+        }
+        if (!isBlank(text)) {
             blocks << text;
         }
     }
@@ -123,17 +139,9 @@ void appendBlocks(QTextFrame::iterator it, QStringList &blocks)
 
 } // namespace
 
-QString readablePlainText(const QTextDocument &document)
+QString readablePlainText(const DocumentRuns &document)
 {
     QStringList blocks;
-    appendBlocks(document.rootFrame()->begin(), blocks);
+    appendBlocks(document.flow, blocks);
     return blocks.join(u"\n\n");
-}
-
-QString readablePlainText(const QTextDocumentFragment &fragment)
-{
-    // A fragment shows its structure only once it is part of a document.
-    QTextDocument document;
-    QTextCursor(&document).insertFragment(fragment);
-    return readablePlainText(document);
 }

@@ -7,13 +7,9 @@
 #include <QChar>
 #include <QString>
 
-class QTextDocument;
-class QTextDocumentFragment;
+struct DocumentRuns;
 
-[[nodiscard]] QString readablePlainText(const QTextDocument &document);
-// The fragment as a selection carries it: a table the selection leaves is
-// whole, a selection inside a table is a rectangle of whole cells.
-[[nodiscard]] QString readablePlainText(const QTextDocumentFragment &fragment);
+[[nodiscard]] QString readablePlainText(const DocumentRuns &document);
 // The Unicode superscript form of a character, or a null character where
 // there is none.
 [[nodiscard]] QChar superscriptOf(QChar c);

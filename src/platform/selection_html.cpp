@@ -1,23 +1,10 @@
 #include "platform/selection_html.h"
 
+#include "platform/document_runs.h"
+
 #include <QStringList>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
-#include <QTextFrame>
-#include <QTextTable>
 
 namespace {
-
-// Qt's HTML reader turns each <blockquote> into this much left margin.
-constexpr qreal kQuoteMargin = 40;
-
-[[nodiscard]] int quoteLevel(qreal leftMargin, int indent = 0)
-{
-    // A negative margin pulls nothing out of an enclosing quote.
-    return qMax(0, qRound(leftMargin / kQuoteMargin) + indent);
-}
 
 [[nodiscard]] QString alignAttribute(Qt::Alignment alignment)
 {
@@ -35,21 +22,21 @@ constexpr qreal kQuoteMargin = 40;
 
 // The tags a run of text needs, outermost first. The character background is
 // left out: Qt copies a cell's background onto its text, and the cell has it.
-[[nodiscard]] QStringList tagsOf(const QTextCharFormat &format)
+[[nodiscard]] QStringList tagsOf(const TextRun &run)
 {
     QStringList tags;
-    if (format.hasProperty(QTextFormat::ForegroundBrush)) {
-        tags << QStringLiteral("span style=\"color:%1\"").arg(format.foreground().color().name());
+    if (run.colour) {
+        tags << QStringLiteral("span style=\"color:%1\"").arg(run.colour->name());
     }
-    if (format.fontWeight() > QFont::Normal) {
+    if (run.bold) {
         tags << QStringLiteral("strong");
     }
-    if (format.fontItalic()) {
+    if (run.italic) {
         tags << QStringLiteral("em");
     }
-    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript) {
+    if (run.superscript) {
         tags << QStringLiteral("sup");
-    } else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript) {
+    } else if (run.subscript) {
         tags << QStringLiteral("sub");
     }
     return tags;
@@ -57,7 +44,7 @@ constexpr qreal kQuoteMargin = 40;
 
 // The runs of one block. Runs that share a format share its open tags, so
 // "x<sup>2</sup>" in bold stays one <strong>.
-[[nodiscard]] QString inlineHtml(const QTextBlock &block)
+[[nodiscard]] QString inlineHtml(const BlockRun &block)
 {
     QString out;
     QStringList open;
@@ -66,9 +53,8 @@ constexpr qreal kQuoteMargin = 40;
             out += QStringLiteral("</%1>").arg(open.takeLast().section(u' ', 0, 0));
         }
     };
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        const QStringList tags = tagsOf(fragment.charFormat());
+    for (const TextRun &run : block.runs) {
+        const QStringList tags = tagsOf(run);
         qsizetype shared = 0;
         while (shared < open.size() && shared < tags.size() && open[shared] == tags[shared]) {
             ++shared;
@@ -78,7 +64,7 @@ constexpr qreal kQuoteMargin = 40;
             out += u'<' + tags[i] + u'>';
             open << tags[i];
         }
-        QString text = fragment.text();
+        QString text = run.text;
         text.remove(QChar::ObjectReplacementCharacter);
         // A <br> in the source is a line separator inside the block.
         out += text.toHtmlEscaped().replace(QChar::LineSeparator, QStringLiteral("<br />"));
@@ -87,51 +73,42 @@ constexpr qreal kQuoteMargin = 40;
     return out;
 }
 
-void writeFlow(QTextFrame::iterator it, QString &out);
+void writeFlow(const Flow &flow, QString &out);
 
-void writeCell(const QTextTableCell &cell, QString &out)
+void writeCell(const CellRun &cell, QString &out)
 {
     out += QStringLiteral("<td");
-    if (cell.rowSpan() > 1) {
-        out += QStringLiteral(" rowspan=\"%1\"").arg(cell.rowSpan());
+    if (cell.rowSpan > 1) {
+        out += QStringLiteral(" rowspan=\"%1\"").arg(cell.rowSpan);
     }
-    if (cell.columnSpan() > 1) {
-        out += QStringLiteral(" colspan=\"%1\"").arg(cell.columnSpan());
+    if (cell.columnSpan > 1) {
+        out += QStringLiteral(" colspan=\"%1\"").arg(cell.columnSpan);
     }
-    if (const QTextCharFormat format = cell.format();
-        format.hasProperty(QTextFormat::BackgroundBrush)) {
-        out += QStringLiteral(" bgcolor=\"%1\"").arg(format.background().color().name());
+    if (cell.background) {
+        out += QStringLiteral(" bgcolor=\"%1\"").arg(cell.background->name());
     }
     // A cell of one block holds its text bare, aligned as that block is.
-    const QTextFrame::iterator first = cell.begin();
-    QTextFrame::iterator second = first;
-    if (!first.atEnd() && first.currentFrame() == nullptr && (++second).atEnd()) {
-        const QTextBlock block = first.currentBlock();
-        out += alignAttribute(block.blockFormat().alignment()) + u'>' + inlineHtml(block);
+    const BlockRun *only =
+        cell.content.size() == 1 ? std::get_if<BlockRun>(&cell.content.front().run) : nullptr;
+    if (only != nullptr) {
+        out += alignAttribute(only->alignment) + u'>' + inlineHtml(*only);
     } else {
         out += u'>';
-        writeFlow(first, out);
+        writeFlow(cell.content, out);
     }
     out += QStringLiteral("</td>");
 }
 
-void writeTable(const QTextTable &table, QString &out)
+void writeTable(const TableRun &table, QString &out)
 {
-    const QTextTableFormat format = table.format();
-    const bool ruled =
-        format.border() > 0 && format.borderStyle() != QTextFrameFormat::BorderStyle_None;
     out += QStringLiteral("<table border=\"%1\" cellspacing=\"%2\" cellpadding=\"%3\">")
-               .arg(ruled ? qMax(1, qRound(format.border())) : 0)
-               .arg(qRound(format.cellSpacing()))
-               .arg(qRound(format.cellPadding()));
-    for (int r = 0; r < table.rows(); ++r) {
+               .arg(table.border)
+               .arg(table.cellSpacing)
+               .arg(table.cellPadding);
+    for (const RowRun &row : table.rows) {
         out += QStringLiteral("<tr>");
-        for (int c = 0; c < table.columns(); ++c) {
-            const QTextTableCell cell = table.cellAt(r, c);
-            // A spanning cell is written where it starts.
-            if (cell.row() == r && cell.column() == c) {
-                writeCell(cell, out);
-            }
+        for (const CellRun &cell : row.cells) {
+            writeCell(cell, out);
         }
         out += QStringLiteral("</tr>");
     }
@@ -141,7 +118,7 @@ void writeTable(const QTextTable &table, QString &out)
 // The blocks and tables of one frame, each inside as many blockquotes as its
 // indent: consumers that ignore a table's margin still indent a blockquote,
 // so a table stays under the paragraphs it was indented with.
-void writeFlow(QTextFrame::iterator it, QString &out)
+void writeFlow(const Flow &flow, QString &out)
 {
     int depth = 0;
     const auto quoteTo = [&](int level) {
@@ -152,18 +129,17 @@ void writeFlow(QTextFrame::iterator it, QString &out)
             out += QStringLiteral("</blockquote>");
         }
     };
-    for (; !it.atEnd(); ++it) {
-        if (const auto *table = qobject_cast<QTextTable *>(it.currentFrame())) {
-            quoteTo(quoteLevel(table->format().leftMargin()));
+    for (const FlowItem &item : flow) {
+        if (const auto *table = std::get_if<TableRun>(&item.run)) {
+            quoteTo(table->quoteDepth);
             writeTable(*table, out);
-        } else if (QTextFrame *frame = it.currentFrame()) {
+        } else if (const auto *frame = std::get_if<FrameRun>(&item.run)) {
             quoteTo(0);
-            writeFlow(frame->begin(), out);
-        } else if (const QTextBlock block = it.currentBlock(); !block.text().isEmpty()) {
+            writeFlow(frame->content, out);
+        } else if (const BlockRun &block = std::get<BlockRun>(item.run); !block.text().isEmpty()) {
             // Empty blocks only carry the space a blockquote or a table opens with.
-            const QTextBlockFormat format = block.blockFormat();
-            quoteTo(quoteLevel(format.leftMargin(), format.indent()));
-            out += QStringLiteral("<p") + alignAttribute(format.alignment()) + u'>' +
+            quoteTo(block.quoteDepth);
+            out += QStringLiteral("<p") + alignAttribute(block.alignment) + u'>' +
                    inlineHtml(block) + QStringLiteral("</p>");
         }
     }
@@ -172,15 +148,12 @@ void writeFlow(QTextFrame::iterator it, QString &out)
 
 } // namespace
 
-QString selectionHtml(const QTextDocumentFragment &fragment)
+QString selectionHtml(const DocumentRuns &selection)
 {
-    // A fragment shows its structure only once it is part of a document.
-    QTextDocument document;
-    QTextCursor(&document).insertFragment(fragment);
     QString out = QStringLiteral(
         "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />"
         "</head><body><!--StartFragment-->");
-    writeFlow(document.rootFrame()->begin(), out);
+    writeFlow(selection.flow, out);
     out += QStringLiteral("<!--EndFragment--></body></html>");
     return out;
 }

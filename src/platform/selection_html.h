@@ -8,8 +8,6 @@
 
 #include <QString>
 
-class QTextDocumentFragment;
+struct DocumentRuns;
 
-// The fragment as a selection carries it: a table the selection leaves is
-// whole, a selection inside a table is a rectangle of whole cells.
-[[nodiscard]] QString selectionHtml(const QTextDocumentFragment &fragment);
+[[nodiscard]] QString selectionHtml(const DocumentRuns &selection);

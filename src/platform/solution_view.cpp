@@ -1,5 +1,6 @@
 #include "platform/solution_view.h"
 
+#include "platform/document_runs.h"
 #include "platform/readable_plain_text.h"
 #include "platform/selection_html.h"
 #include "platform/stray_less_than.h"
@@ -52,7 +53,7 @@ QMimeData *SolutionView::createMimeDataFromSelection() const
 {
     // Qt's own exports put every table cell on a line of its own and write
     // superscripts as a style that word processors drop.
-    const QTextDocumentFragment selection = textCursor().selection();
+    const DocumentRuns selection = readDocumentRuns(textCursor().selection());
     auto *data = new QMimeData;
     data->setHtml(selectionHtml(selection));
     data->setText(readablePlainText(selection));

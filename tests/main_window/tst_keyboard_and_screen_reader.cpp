@@ -307,6 +307,9 @@ private slots:
         const int count = view->characterCount();
         const QString all = view->text(0, count);
         QCOMPARE(all.size(), count);
+        // One text for both ways of asking for it.
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window->view())->text(QAccessible::Value),
+                 all);
         const auto type = QAccessible::TextBoundaryType(boundary);
         int start = -1;
         int end = -1;

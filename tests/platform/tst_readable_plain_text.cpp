@@ -1,3 +1,4 @@
+#include "platform/document_runs.h"
 #include "platform/readable_plain_text.h"
 
 #include <QTest>
@@ -49,7 +50,7 @@ private slots:
         QFETCH(QString, expected);
         QTextDocument document;
         document.setHtml(html);
-        QCOMPARE(readablePlainText(document), expected);
+        QCOMPARE(readablePlainText(readDocumentRuns(document)), expected);
     }
 };
 
