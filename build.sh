@@ -8,10 +8,11 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 # What building and running the calculator needs, from Debian's packages:
 # the compiler and build tools (make for a plain `cmake -S . -B build`), Qt
 # with its X11 and Wayland platform plugins, the headers the X11 window-manager
-# query links against, the font the program asks for, and the icon renderer.
+# query links against, MPFR for the correctly rounded cosine, sine and
+# arctangent, the font the program asks for, and the icon renderer.
 RUN_PACKAGES=(
     g++ make cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libxcb1-dev
+    qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libxcb1-dev libmpfr-dev
     fonts-liberation
     librsvg2-bin
 )

@@ -19,8 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://morvane.org/")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
-# The libraries come from the binary; what Qt loads only at run time is named
-# by hand: the X11 and Wayland platform plugins and the font the program asks for.
+# The libraries come from the binary (Qt, libmpfr6 and the rest); what Qt
+# loads only at run time is named by hand: the X11 and Wayland platform
+# plugins and the font the program asks for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, fonts-liberation")
 

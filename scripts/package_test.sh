@@ -93,12 +93,12 @@ check "section math" [ "$(field Section)" == math ]
 check "maintainer with an address" grep -Eq '^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$' <<<"$(field Maintainer)"
 check "description with a synopsis and a longer text" \
     [ "$(field Description | wc -l)" -ge 3 ]
-# Computed from the binary (libc6, Qt), and named by hand for what Qt only
+# Computed from the binary (libc6, Qt, MPFR), and named by hand for what Qt only
 # loads at run time: platform plugins and the font.
 DEPENDS=$(field Depends)
 missing=()
-for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libxcb1 qt6-qpa-plugins qt6-wayland \
-    fonts-liberation; do
+for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libxcb1 libmpfr6 qt6-qpa-plugins \
+    qt6-wayland fonts-liberation; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$DEPENDS" || missing+=("$package")
 done
 check "Depends names ${missing[*]:-every run-time package}" [ ${#missing[@]} -eq 0 ]

@@ -36,13 +36,16 @@ void run(const Command &command, InputBoxes &boxes)
     const double a = readSource(boxes, s);
     const double b = readSource(boxes, s + 1);
     // Each text is assigned only once its value is complete, so a fault stops
-    // the run with the earlier steps done and the later ones untouched.
-    boxes.Text[t] = FormatSignificant(command.First(a, b));
-    boxes.Text[t + 1] = FormatSignificant(command.Second(a, b));
+    // the run with the earlier steps done and the later ones untouched. Each
+    // result is computed once: the correctly rounded functions are not free.
+    const double first = command.First(a, b);
+    boxes.Text[t] = FormatSignificant(first);
+    const double second = command.Second(a, b);
+    boxes.Text[t + 1] = FormatSignificant(second);
     boxes.Tag[s] = boxes.Text[s];
     boxes.Tag[s + 1] = boxes.Text[s + 1];
-    boxes.Tag[t] = NumberToText(command.First(a, b));
-    boxes.Tag[t + 1] = NumberToText(command.Second(a, b));
+    boxes.Tag[t] = NumberToText(first);
+    boxes.Tag[t + 1] = NumberToText(second);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "canvas/canvas.h"
 #include "conversion_control/diagram_frame.h"
 #include "conversion_control/quadrant.h"
+#include "math/correctly_rounded.h"
 #include "math/mod_math.h"
 
 #include <cmath>
@@ -37,7 +38,7 @@ struct CentreOffset
     // by zero; the arctangent passes through single precision on its way to
     // degrees, so straight up reads 89.99999749552184, not 90.
     const double q = p.dx == 0 ? 1E-8 : p.dx;
-    const double theta = modMath::RadToDeg(std::atan(p.dy / q));
+    const double theta = modMath::RadToDeg(modMath::Arctangent(p.dy / q));
     switch (quadrantOf(p)) {
     case QuadrantId::I:
         return std::fabs(theta);

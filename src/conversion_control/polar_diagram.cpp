@@ -3,6 +3,7 @@
 #include "canvas/draw_primitives.h"
 #include "conversion_control/diagram_frame.h"
 #include "conversion_control/input_boxes.h"
+#include "math/correctly_rounded.h"
 #include "math/mod_math.h"
 
 #include <cmath>
@@ -19,8 +20,8 @@ void drawSpokesAndAngleLabels(Canvas &canvas, const DiagramFrame &frame)
     for (int j = 1; j <= kSpokes; ++j) {
         const double a = (j - 1) * (360.0 / kSpokes);
         const double radians = modMath::DegToRad(a);
-        const double cosA = std::cos(radians);
-        const double sinA = std::sin(radians);
+        const double cosA = modMath::Cosine(radians);
+        const double sinA = modMath::Sine(radians);
         const double ex = outer * cosA;
         const double ey = outer * sinA;
         const long degrees = std::lround(a);

@@ -3,6 +3,7 @@
 #include "canvas/draw_primitives.h"
 #include "conversion_control/diagram_frame.h"
 #include "conversion_control/input_boxes.h"
+#include "math/correctly_rounded.h"
 #include "math/mod_math.h"
 
 #include <cmath>
@@ -64,8 +65,8 @@ void DrawRectangularDiagram(Canvas &canvas, const InputBoxes &boxes)
     const double outer = kGridSteps * s;
     const double theta = modMath::RectToAngle(x, y);
     const double radians = modMath::DegToRad(theta);
-    const double dx = outer * std::cos(radians);
-    const double dy = outer * std::sin(radians);
+    const double dx = outer * modMath::Cosine(radians);
+    const double dy = outer * modMath::Sine(radians);
     modMain::DrawCircle(canvas, frame.cx, frame.cy, outer, colors::kRed, colors::kNone, 0, 360);
     DrawPointMarker(canvas, frame, dx, dy);
     // The grid measures distance: with a negative r its magnitude keeps the

@@ -1,6 +1,7 @@
 #include "main_window/solution_document.h"
 
 #include "math/angle_rules.h"
+#include "math/correctly_rounded.h"
 #include "math/mod_math.h"
 
 #include <array>
@@ -89,8 +90,8 @@ std::string polarDocument(double radius, double angle)
     // The angle is brought into one turn with its fraction kept, so that the
     // worked result agrees with the converted value shown in the boxes.
     const double turn = modMath::DegToRad(std::fmod(angle, 360.0));
-    const double c = std::cos(turn);
-    const double s = std::sin(turn);
+    const double c = modMath::Cosine(turn);
+    const double s = modMath::Sine(turn);
 
     const std::string r = modMath::NumberToText(radius);
     const std::string theta = modMath::NumberToText(angle);

@@ -3,6 +3,7 @@
 // hand, because IEEE arithmetic in C++ does not trap.
 
 #include "math/angle_rules.h"
+#include "math/correctly_rounded.h"
 #include "math/mod_math.h"
 
 #include <cmath>
@@ -52,7 +53,7 @@ float ToSingle(double v)
 
 double GetPi()
 {
-    return 4.0 * std::atan(1.0);
+    return kPi;
 }
 
 double RadToDeg(double radians)
@@ -69,12 +70,12 @@ double DegToRad(double degrees)
 
 double PolarToX(double r, double angle)
 {
-    return CheckedResult(std::cos(DegToRad(angle)) * r, "x");
+    return CheckedResult(Cosine(DegToRad(angle)) * r, "x");
 }
 
 double PolarToY(double r, double angle)
 {
-    return CheckedResult(std::sin(DegToRad(angle)) * r, "y");
+    return CheckedResult(Sine(DegToRad(angle)) * r, "y");
 }
 
 double RectToRadius(double x, double y)
@@ -96,7 +97,7 @@ const AngleRule *FirstAngleRule(double x, double y)
 
 double AtnDegrees(double x, double y)
 {
-    return RadToDeg(std::atan(CheckedResult(y / x, "y / x")));
+    return RadToDeg(Arctangent(CheckedResult(y / x, "y / x")));
 }
 
 double RectToAngle(double x, double y)
