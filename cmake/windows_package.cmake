@@ -88,11 +88,16 @@ set(CPACK_NSIS_URL_INFO_ABOUT "https://morvane.org/")
 set(CPACK_NSIS_CONTACT "dev@morvane.org")
 set(CPACK_NSIS_MODIFY_PATH OFF)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-# CMake's own NSIS script with one line more: Debian's makensis writes a 32-bit
-# installer, which does not run where only 64-bit programs do, unless told.
+# CMake's own NSIS script with two lines more: Debian's makensis writes a
+# 32-bit installer, which does not run where only 64-bit programs do, unless
+# told; and the uninstaller also removes the vendor's registry key it leaves.
 file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in nsis_template)
 string(REPLACE "!define VERSION " "Target amd64-unicode\n  !define VERSION " nsis_template
                "${nsis_template}")
+set(product_key [[DeleteRegKey /ifempty SHCTX "Software\@CPACK_PACKAGE_VENDOR@\@CPACK_PACKAGE_INSTALL_REGISTRY_KEY@"]])
+string(REPLACE "${product_key}"
+               "${product_key}\n  DeleteRegKey /ifempty SHCTX \"Software\\@CPACK_PACKAGE_VENDOR@\""
+               nsis_template "${nsis_template}")
 file(WRITE ${CMAKE_BINARY_DIR}/nsis/NSIS.template.in "${nsis_template}")
 set(CPACK_MODULE_PATH ${CMAKE_BINARY_DIR}/nsis)
 # The installer's name says what it is.

@@ -109,8 +109,11 @@ new_prefix() {
 
 echo "== ctest under Wine"
 new_prefix tests
-# One server for every test program, rather than one started per test.
+# One server for every test program, rather than one started per test, and
+# Wine's services started before ctest: those the first test program started
+# would hold its output pipe open, and ctest would wait for them.
 wineserver -p
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 if ctest --preset windows --output-junit "$PWD/$WIN_BUILD/wine-tests.xml" >"$WORK/ctest.log" 2>&1; then
     pass "ctest under Wine: $(grep -E 'tests passed' "$WORK/ctest.log")"
 else
@@ -187,6 +190,40 @@ shows_window() { # CROP: the window's white solution view fills the bottom of th
         awk -v v="$(white_share "$WORK/look.png")" 'BEGIN { exit !(v > 0.6) }'
 }
 
+# dark_rows FILE X: the rows where column X is dark, below the caption.
+dark_rows() {
+    convert "$1" -crop "1x+$2+0" +repage -colorspace gray -depth 8 txt:- 2>/dev/null |
+        awk -F'[,:( ]+' 'NR > 1 && $2 > 60 && $3 + 0 < 200 { print $2 }'
+}
+# frame_span FILE X HEIGHT: from the diagrams' top frame to the solution
+# view's top frame, the first dark row and the next one a tenth further down.
+frame_span() {
+    dark_rows "$1" "$2" | awk -v h="$3" 'NR == 1 { top = $1; next } $1 - top > h / 10 { print $1 - top; exit }'
+}
+# The window's layout at twice the size, and the diagrams drawn for the device's
+# pixels: a picture scaled up from half the size is the same after sampling it
+# down and up again, at one of the four pixel phases; a drawing at device
+# resolution is not.
+scaled_checks() {
+    local span100 span200 phase ae changed
+    span100=$(frame_span "$1" 1250 800)
+    span200=$(frame_span "$2" 2500 1600)
+    echo "-- diagram top to solution top: ${span100:-?} px at 100 %, ${span200:-?} px at 200 %"
+    check "laid out at twice the size at 200 %" \
+        awk -v a="${span100:-0}" -v b="${span200:-0}" 'BEGIN { exit !(a > 100 && b / a > 1.95 && b / a < 2.05) }'
+    changed=""
+    for phase in +0+0 +1+0 +0+1 +1+1; do
+        convert "$2" -crop 1000x600+200+200 +repage -crop "998x598$phase" +repage "$WORK/crop.png"
+        convert "$WORK/crop.png" -sample 50% -sample 200% "$WORK/resampled.png"
+        ae=$(compare -metric AE "$WORK/crop.png" "$WORK/resampled.png" null: 2>&1 || true)
+        ae=${ae%% *}
+        ae=${ae%.*}
+        if [ -z "$changed" ] || [ "$ae" -lt "$changed" ]; then changed=$ae; fi
+    done
+    echo "-- fewest pixels changed by resampling the 200 % diagram: $changed"
+    check "diagrams drawn at device resolution at 200 %" test "$changed" -ge 1000
+}
+
 echo "== the Linux program's solutions"
 env -i PATH="$PATH" HOME="$WORK" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 \
     LC_ALL=C.UTF-8 "$LINUX_BUILD/morvane" >"$WORK/linux.log" 2>&1 &
@@ -239,8 +276,18 @@ check "Apps & features: UninstallString" \
 # start_program NAME WxH: the installed program in a Wine desktop of that size.
 start_program() {
     wine explorer "/desktop=$1,$2" 'C:\Program Files\Morvane\morvane.exe' >"$WORK/$1.log" 2>&1 &
-    DESKTOP_WIN=""
-    wait_for 20 eval 'DESKTOP_WIN=$(xdotool search --name "^$1 - Wine desktop\$" | head -n 1); [ -n "$DESKTOP_WIN" ]'
+    DESKTOP_NAME=$1
+    wait_for 20 desktop_window
+}
+# The desktop focused, and the program active in it, as a click on its caption does.
+activate() {
+    xdotool windowfocus --sync "$DESKTOP_WIN"
+    xdotool mousemove 400 5 click 1
+    sleep 1
+}
+desktop_window() {
+    DESKTOP_WIN=$(xdotool search --name "^$DESKTOP_NAME - Wine desktop\$" 2>/dev/null | head -n 1)
+    [ -n "$DESKTOP_WIN" ]
 }
 
 echo "== the installed program at 100 %"
@@ -248,7 +295,7 @@ if start_program morvane100 1280x800 && wait_for 30 shows_window 1200x100+40+680
     pass "the installed program shows its window at 100 %"
     sleep 1
     screen_shot "$ARTIFACTS/wine-100.png" 1280x800+0+0
-    xdotool windowfocus --sync "$DESKTOP_WIN"
+    activate
     FOCUS=0
     for i in "${!CASES[@]}"; do
         # shellcheck disable=SC2086
@@ -274,12 +321,10 @@ wineserver -w
 if start_program morvane200 2560x1600 && wait_for 30 shows_window 2400x200+80+1360; then
     pass "the installed program shows its window at 200 %"
     sleep 1
-    xdotool windowfocus --sync "$DESKTOP_WIN"
+    activate
     FOCUS=0
     solve polar 5 30 >/dev/null
     screen_shot "$ARTIFACTS/wine-200.png" 2560x1600+0+0
-    # shellcheck source=scripts/windows_scaled_check.sh
-    source scripts/windows_scaled_check.sh
     scaled_checks "$ARTIFACTS/wine-100-converted.png" "$ARTIFACTS/wine-200.png"
 else
     fail "the installed program showed no window at 200 %"
