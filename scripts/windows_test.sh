@@ -128,8 +128,12 @@ DRIVER=tests/differential/core_outputs
 if [ -x "$LINUX_BUILD/$DRIVER" ] && [ -f "$WIN_BUILD/$DRIVER.exe" ] &&
     [ -f tests/differential/compare_outputs.sh ]; then
     echo "== differential: Linux and Windows core"
+    export WINEPREFIX="$WORK/prefix-tests"
     if WINEPATH="Z:$PWD/$WIN_BUILD/wine-runtime/bin" bash tests/differential/compare_outputs.sh \
-        "$LINUX_BUILD/$DRIVER" wine "$WIN_BUILD/$DRIVER.exe" >"$WORK/differential.log" 2>&1; then
+        1 20000 -- "$LINUX_BUILD/$DRIVER" -- wine "$WIN_BUILD/$DRIVER.exe" >"$WORK/differential.log" 2>&1 &&
+        WINEPATH="Z:$PWD/$WIN_BUILD/wine-runtime/bin" bash tests/differential/compare_outputs.sh \
+            2 20000 typical -- "$LINUX_BUILD/$DRIVER" -- wine "$WIN_BUILD/$DRIVER.exe" \
+            >>"$WORK/differential.log" 2>&1; then
         pass "differential: $(tail -n 1 "$WORK/differential.log")"
     else
         cat "$WORK/differential.log" >&2
