@@ -2,6 +2,8 @@
 # Morvane's two commands:
 #   ./build.sh run    install what is missing, build, open the calculator
 #   ./build.sh test   install what is missing, build, run every test
+# and the Windows packages, cross-built (README, "Windows"):
+#   ./build.sh windows
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
@@ -26,6 +28,14 @@ TEST_PACKAGES=(
     dbus-x11 at-spi2-core python3-pyatspi
     orca speech-dispatcher-espeak-ng openbox
     lintian desktop-file-utils appstream x11-utils
+    wine wine64 fonts-wine unzip
+)
+# What the Windows cross-build adds: MinGW-w64 with posix threads, GoogleTest's
+# sources for its tests, the icon and installer makers. Qt's host tools (moc,
+# rcc, uic) are Debian's own; Qt, GMP and MPFR for Windows come from the kit.
+WINDOWS_PACKAGES=(
+    cmake ninja-build qt6-base-dev-tools librsvg2-bin
+    g++-mingw-w64-x86-64-posix googletest icoutils nsis
 )
 
 # Installs those of the packages named that are missing.
@@ -50,6 +60,21 @@ build() {
     cmake --build --preset "$1" --parallel "$(nproc)"
 }
 
+# A Windows kit: ../shared/windows-kit beside the clone, or MORVANE_WINDOWS_KIT.
+windows_kit_at_hand() {
+    [ -n "${MORVANE_WINDOWS_KIT:-}" ] || [ -f ../shared/windows-kit/morvane-windows-kit.tar.xz ]
+}
+
+# The cross-build and both Windows packages in build-windows/.
+build_windows() {
+    build windows
+    (cd build-windows && cpack >cpack.log 2>&1) || {
+        cat build-windows/cpack.log >&2
+        return 1
+    }
+    ls build-windows/morvane-*-win64-setup.exe build-windows/morvane-*-win64.zip
+}
+
 case "${1:-}" in
 run)
     install_missing "${RUN_PACKAGES[@]}"
@@ -72,9 +97,28 @@ test)
     ctest --preset release
     # The Debian package of the release build, checked and started unpacked.
     scripts/package_test.sh build
+    # The Windows build, its tests and its installer under Wine.
+    if windows_kit_at_hand; then
+        install_missing "${WINDOWS_PACKAGES[@]}"
+        build_windows
+        scripts/windows_test.sh build
+    elif [ "${CI:-}" == true ]; then
+        echo "No Windows kit (../shared/windows-kit or MORVANE_WINDOWS_KIT): the Windows stage fails in CI" >&2
+        exit 1
+    else
+        echo "No Windows kit (../shared/windows-kit or MORVANE_WINDOWS_KIT): Windows stage skipped"
+    fi
+    ;;
+windows)
+    install_missing "${WINDOWS_PACKAGES[@]}"
+    windows_kit_at_hand || {
+        echo "No Windows kit: put it in ../shared/windows-kit or name it with MORVANE_WINDOWS_KIT" >&2
+        exit 1
+    }
+    build_windows
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|windows" >&2
     exit 2
     ;;
 esac

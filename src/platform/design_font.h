@@ -4,6 +4,7 @@
 
 #include <QFont>
 
-// Liberation Sans draws the design's face ("MS Sans Serif") and keeps its
-// metrics on every Linux desktop. pointSize: the design's size in points.
+// The design's face ("MS Sans Serif") where the platform has it, Liberation
+// Sans, which keeps its metrics, on Linux. pointSize: the design's size in
+// points.
 [[nodiscard]] QFont DesignFont(qreal pointSize, bool bold = false);
